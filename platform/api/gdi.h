@@ -1,0 +1,3 @@
+// Win32 subset: gdi (being written).
+#pragma once
+#include "platform/api/types.h"

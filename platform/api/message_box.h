@@ -1,0 +1,3 @@
+// Win32 subset: message_box (being written).
+#pragma once
+#include "platform/api/types.h"

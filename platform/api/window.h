@@ -1,0 +1,3 @@
+// Win32 subset: window (being written).
+#pragma once
+#include "platform/api/types.h"
