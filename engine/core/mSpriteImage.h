@@ -1,0 +1,42 @@
+// A sprite that shows the current frame of an image, usually one image shared by many
+// sprites each at its own frame. It seeks the image to its own frame before drawing and,
+// standing still, invalidates only the frame's changed rectangle.
+#pragma once
+
+#include "engine/core/mSprite.h"
+#include "platform/win32.h"
+
+class mImage;
+
+class mSpriteImage : public mSprite {
+public:
+    mSpriteImage();
+    // Releases the image as owner (destroying it on the last hold), then leaves the stage.
+    virtual ~mSpriteImage();
+
+    // Holds the new image as owner and releases the previous one; giving the image already
+    // held keeps it. Invalidates nothing.
+    void SetImage(mImage* newImage);
+    void SetImageTransparent(BOOL on);
+    void SetImageRemap(BOOL on);
+
+    void OnAttach() override;
+    void OnDetach() override;
+    void Draw(const RECT* rects, int count) override;
+    void Tick(DWORD lateness) override;
+    void OnPaletteChanged() override;
+    void SetPosition(LONG newX, LONG newY, LONG newZ) override;
+    void Start(DWORD instruction) override;
+    void Pause() override;
+    void Resume() override;
+    int LoadScript(mFile* stream) override;
+
+    mImage* image = nullptr;
+    LONG useImageOrigin = 1;
+
+private:
+    void TakeImageTiming();
+    void ApplyPaletteRule();
+    RECT FrameRect() const;
+    bool StepFrame(DWORD& lateness);
+};
