@@ -1,0 +1,38 @@
+// Test controls of the GDI and the headless display.
+#pragma once
+#include <vector>
+
+#include "platform/display/display_class.h"
+#include "platform/win32.h"
+
+namespace platform::testing {
+
+using platform::DisplayClass;
+
+// Switches the emulated display; resets the system palette and clears every window picture.
+void SetDisplayClass(DisplayClass displayClass);
+
+void SetDesktopSize(LONG width, LONG height);
+
+// What a window's client pixel looks like on screen; CLR_INVALID outside its client area
+// or its top-level window's picture.
+COLORREF ShownPixel(HWND window, int x, int y);
+
+// The whole client area as shown, top row first.
+std::vector<COLORREF> ShownClientPixels(HWND window);
+
+// Presents made by the headless display since the last reset; a palette change counts as a
+// present of the whole of every window.
+struct PresentRecord {
+    HWND topLevel;
+    RECT area; // client coordinates of the top-level window
+};
+int PresentCount();
+std::vector<PresentRecord> Presents();
+void ResetPresentCounts();
+
+// Back to the default display: true colour, 1024 x 768 desktop, fresh system palette and
+// statistics. Objects the test created stay its own to delete.
+void ResetDisplay();
+
+} // namespace platform::testing
