@@ -1,0 +1,96 @@
+#include "engine/media/FlicDecoders.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// Repeats the pair (first, second) from destination on, whatever its alignment: the
+// pattern is laid down relative to the destination, eight bytes per store.
+void FillPairs(BYTE* destination, BYTE first, BYTE second, size_t pairs) {
+    const BYTE pattern[8] = {first, second, first, second, first, second, first, second};
+    size_t bytes = pairs * 2;
+    size_t i = 0;
+    for (; i + 8 <= bytes; i += 8)
+        std::memcpy(destination + i, pattern, 8);
+    std::memcpy(destination + i, pattern, bytes - i);
+}
+
+struct LineStart {
+    LONG packets; // -1: the data ended
+};
+
+// Reads the words in front of a line's packets: row skips and the odd-width last pixel.
+// The first skip word met before the first line's packet count lowers the top.
+LineStart ReadLineWords(FlicReader& in, const FlicCanvas& frame, LONG& row, bool firstLine,
+                        RECT& changed) {
+    bool skipSeen = false;
+    for (;;) {
+        if (!in.Need(2)) return {-1};
+        SHORT word = in.S16();
+        switch (WORD(word) & 0xC000) {
+        case 0xC000:
+            if (firstLine && !skipSeen)
+                changed.top = std::min<LONG>(changed.top, std::min<LONG>(-word, frame.height));
+            skipSeen = true;
+            // Any row past the last is as good as another; capping keeps the sum bounded.
+            row = std::min<LONG>(row - word, frame.height);
+            break;
+        case 0x8000:
+            if (row < frame.height && frame.width > 0) {
+                frame.Row(row)[frame.width - 1] = BYTE(word);
+                changed.right = frame.width;
+            }
+            break;
+        default:
+            if (firstLine && !skipSeen) changed.top = std::min<LONG>(changed.top, 0);
+            return {word};
+        }
+    }
+}
+
+// Decodes one line's packets; returns the column the line ends at, -1 when malformed.
+LONG DecodeLinePackets(FlicReader& in, const FlicCanvas& frame, LONG row, LONG packets,
+                       RECT& changed) {
+    if (packets <= 0) {
+        changed.left = std::min<LONG>(changed.left, 0);
+        return 0;
+    }
+    if (row >= frame.height) return -1;
+    BYTE* pixels = frame.Row(row);
+    LONG column = 0;
+    for (LONG packet = 0; packet < packets; ++packet) {
+        if (!in.Need(2)) return -1;
+        column += in.U8();
+        if (packet == 0) changed.left = std::min(changed.left, column);
+        LONG count = in.S8();
+        LONG bytes = 2 * (count < 0 ? -count : count);
+        if (column + bytes > frame.width) return -1;
+        if (count >= 0) {
+            if (!in.CopyTo(pixels + column, size_t(bytes))) return -1;
+        } else {
+            if (!in.Need(2)) return -1;
+            BYTE first = in.U8();
+            FillPairs(pixels + column, first, in.U8(), size_t(-count));
+        }
+        column += bytes;
+    }
+    return column;
+}
+
+} // namespace
+
+void DecodeFlicDeltaFlc(FlicReader& in, const FlicCanvas& frame, RECT& changed) {
+    if (!in.Need(2)) return;
+    LONG lines = in.U16();
+    LONG row = 0;
+    for (LONG line = 0; line < lines; ++line) {
+        LineStart start = ReadLineWords(in, frame, row, line == 0, changed);
+        if (start.packets < 0) return;
+        LONG end = DecodeLinePackets(in, frame, row, start.packets, changed);
+        if (end < 0) return;
+        changed.right = std::max(changed.right, end);
+        row = std::min(row + 1, frame.height);
+        changed.bottom = std::max(changed.bottom, row);
+    }
+}

@@ -1,0 +1,54 @@
+// In-place reader over an image's stream for the FLIC decoders. It keeps its own cursor into
+// the stream's buffer and asks the stream for more only when a field would cross the bytes
+// known to be there, so a lying size or count ends the decode instead of overrunning.
+#pragma once
+
+#include "platform/win32.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+
+class mFile;
+
+class FlicReader {
+public:
+    explicit FlicReader(mFile& stream);
+    // Leaves the stream's current pointer where the reader stopped.
+    ~FlicReader();
+
+    FlicReader(const FlicReader&) = delete;
+    FlicReader& operator=(const FlicReader&) = delete;
+
+    // True when n contiguous bytes are at the cursor.
+    bool Need(size_t n) { return size_t(end - cursor) >= n || Refill(n); }
+
+    BYTE U8() { return *cursor++; }
+    signed char S8() { return static_cast<signed char>(*cursor++); }
+    BYTE Peek() const { return *cursor; }
+    WORD U16() {
+        WORD value = WORD(cursor[0] | cursor[1] << 8);
+        cursor += 2;
+        return value;
+    }
+    SHORT S16() { return static_cast<SHORT>(U16()); }
+
+    // Moves n bytes straight from the stream's buffer, in as many pieces as the buffer
+    // holds them; false when the data ends first.
+    bool CopyTo(BYTE* destination, size_t n) {
+        if (size_t(end - cursor) >= n) {
+            std::memcpy(destination, cursor, n);
+            cursor += n;
+            return true;
+        }
+        return CopyAcrossRefills(destination, n);
+    }
+
+private:
+    bool Refill(size_t n);
+    bool CopyAcrossRefills(BYTE* destination, size_t n);
+
+    mFile& stream;
+    const BYTE* cursor;
+    const BYTE* end;
+};
