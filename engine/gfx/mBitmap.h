@@ -5,6 +5,8 @@
 #include "engine/core/mObject.h"
 #include "platform/win32.h"
 
+struct mBitmapGeometry;
+
 // Public state of a bitmap. Other classes read it through mBitmap::info and never write it.
 // Pixel (x, y), y from the top, is topRow[y * pitch + x] in either row order.
 struct mBitmapInfo {
@@ -92,11 +94,12 @@ public:
 private:
     int ColourCount() const;
     void SetEmptyGeometry();
-    void SetGeometry(LONG width, LONG height, LONG bitsPerPixel, BOOL topDown);
-    bool AllocatePlain(LONG width, LONG height, LONG bitsPerPixel, BOOL topDown);
-    bool AllocateSection(LONG width, LONG height, LONG bitsPerPixel, const BITMAPINFO* header);
-    void WriteHeader();
-    bool RefreshColourMap(const mBitmap* destination);
+    void SetGeometry(const mBitmapGeometry& geometry, BOOL topDown);
+    void SetRowOrder(BOOL topDown);
+    bool AllocatePlain(const mBitmapGeometry& geometry, BOOL topDown);
+    bool AllocateSection(const mBitmapGeometry& geometry, const BITMAPINFO* header);
+    void FreeColourMap();
+    const BYTE* UsableColourMap(mBitmap* destination);
 
     mBitmapInfo record;
     HGLOBAL block = nullptr; // plain: header, colours, pixels; section: the colour table
