@@ -60,12 +60,14 @@ public:
 
 private:
     void AddArea(LONG left, LONG top, LONG right, LONG bottom);
+    void AddOutside(LONG left, LONG top, LONG right, LONG bottom, const mDirtyArea& overlapped);
     void EmptyAreas();
+    void FreeAreas();
     void InsertSorted(mRenderer* renderer);
     void Unlink(mRenderer* renderer);
-    void NotifyPaletteChanged();
-    void CreatePalette(const RGBQUAD* colours, int first, int last);
-    void AnimateRange(HDC dc, int first, int last);
-    int StaticHalf(HDC dc) const;
     void ReleaseRenderers();
+    void NotifyPaletteChanged();
+    void CreateStagePalette(const RGBQUAD* colours, int first, int last);
+    void AnimateRange(HDC dc, int from, int to);
+    int StaticHalf(HDC dc, int n) const;
 };

@@ -71,11 +71,14 @@ public:
     SoundNode* sounds = nullptr;
 
 protected:
-    // period scaled by 100 / playSpeed; 0 while the speed is 0.
-    DWORD ScaledPeriod(DWORD basePeriod) const;
+    // basePeriod scaled by 100 / playSpeed. At speed 0 the sprite stands still (0) and the
+    // period is kept for the next non-zero speed.
+    DWORD ScaledPeriod(DWORD basePeriod);
     void SetState(DWORD bits, bool on);
     bool Has(DWORD bits) const { return (state & bits) != 0; }
 
 private:
     void ReleaseSounds();
+
+    DWORD stillPeriod = 0; // the period to rescale when a speed of 0 is left
 };

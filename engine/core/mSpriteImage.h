@@ -29,14 +29,15 @@ public:
     void Start(DWORD instruction) override;
     void Pause() override;
     void Resume() override;
-    int LoadScript(mFile* stream) override;
 
     mImage* image = nullptr;
     LONG useImageOrigin = 1;
 
 private:
-    void TakeImageTiming();
+    void ReleaseImage();
     void ApplyPaletteRule();
+    // Where the current frame stands on the stage.
     RECT FrameRect() const;
-    bool StepFrame(DWORD& lateness);
+    // One frame step; sets Repeat when catch-up owes another.
+    void StepFrame(DWORD& lateness);
 };

@@ -1,0 +1,171 @@
+#include "engine/core/mSpriteImage.h"
+
+#include "engine/core/mDirector.h"
+#include "engine/media/mImage.h"
+
+namespace {
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+} // namespace
+
+mSpriteImage::mSpriteImage() {
+    state |= Loop;
+}
+
+mSpriteImage::~mSpriteImage() {
+    ReleaseImage();
+}
+
+void mSpriteImage::ReleaseImage() {
+    if (!image) return;
+    image->useCount -= 1;
+    if (image->useCount == 0) delete image;
+    image = nullptr;
+}
+
+// The new hold is taken before the old one is given back, so handing over the image already
+// held never destroys it.
+void mSpriteImage::SetImage(mImage* newImage) {
+    if (newImage) newImage->useCount += 1;
+    ReleaseImage();
+    image = newImage;
+    if (!image) return;
+    image->ReadHeader();
+    image->SetAutoAdvance(0);
+    period = ScaledPeriod(DWORD(image->playbackInfo->frameTime));
+    if (director) image->SetTarget(director);
+}
+
+void mSpriteImage::SetImageTransparent(BOOL on) {
+    if (image) image->SetTransparent(on);
+}
+
+void mSpriteImage::SetImageRemap(BOOL on) {
+    if (image) image->SetRemap(on);
+}
+
+void mSpriteImage::OnAttach() {
+    if (!image) return;
+    image->SetTarget(director);
+    image->ReadHeader();
+    period = ScaledPeriod(DWORD(image->playbackInfo->frameTime));
+    ApplyPaletteRule();
+    if (!Has(Paused)) Start(0);
+}
+
+// A shared image keeps its target for the other sprites still showing it.
+void mSpriteImage::OnDetach() {
+    if (!image) return;
+    if (image->useCount == 1) image->SetTarget(nullptr);
+    static_cast<mMedia*>(image)->Stop();
+}
+
+void mSpriteImage::OnPaletteChanged() {
+    if (image) image->RemapColours();
+}
+
+void mSpriteImage::Start(DWORD instruction) {
+    mSprite::Start(instruction);
+    if (image) static_cast<mMedia*>(image)->Play(0, 0);
+}
+
+void mSpriteImage::Pause() {
+    mSprite::Pause();
+    if (image) static_cast<mMedia*>(image)->Pause();
+}
+
+void mSpriteImage::Resume() {
+    mSprite::Resume();
+    if (image) static_cast<mMedia*>(image)->Play(0, 1);
+}
+
+// The shared image may stand at another sprite's frame; it is moved to this one first.
+void mSpriteImage::Draw(const RECT* rects, int count) {
+    if (Has(Hidden) || !image) return;
+    if (image->playbackInfo->currentFrame != LONG(frame)) image->SeekFrame(LONG(frame), 0);
+    const RECT at = FrameRect();
+    for (int i = 0; i < count; ++i)
+        image->Draw(at.left, at.top, &rects[i]);
+}
+
+void mSpriteImage::Tick(DWORD lateness) {
+    if (Has(Paused) || !image || image->formatInfo->frameCount < 1) return;
+    do
+        StepFrame(lateness);
+    while (Has(Repeat));
+    SetPosition(x, y, z);
+    ApplyPaletteRule();
+}
+
+void mSpriteImage::StepFrame(DWORD& lateness) {
+    const PlaybackInfo& playback = *image->playbackInfo;
+    const DWORD frameCount = DWORD(image->formatInfo->frameCount);
+    state &= ~DWORD(Repeat);
+    period = 0;
+    frame += 1;
+    if (frame >= frameCount) {
+        if (!Has(Loop)) {
+            // A stopped animation is no longer timed.
+            frame = frameCount - 1;
+            image->SeekFrame(LONG(frame), 0);
+            return;
+        }
+        frame = 0;
+    }
+    image->SeekFrame(LONG(frame), 0);
+    period = ScaledPeriod(DWORD(playback.frameTime));
+    if (!Has(CatchUp) || period == 0) return;
+    if (lateness >= period) {
+        lateness -= period;
+        state |= Repeat;
+    } else {
+        // The next tick comes that much sooner.
+        period -= lateness;
+    }
+}
+
+// Standing still with the same frame size, only what the new frame changed is redrawn.
+void mSpriteImage::SetPosition(LONG newX, LONG newY, LONG newZ) {
+    x = newX;
+    y = newY;
+    if (newZ > 0 && newZ != z) {
+        z = newZ;
+        if (director) director->ReorderRenderer(this);
+    }
+    if (!image) return;
+    const RECT fresh = FrameRect();
+    if (!Has(Hidden) && director) {
+        if (SameRect(fresh, rect)) {
+            const RECT& changed = image->playbackInfo->changed;
+            const RECT shifted = {changed.left + fresh.left, changed.top + fresh.top,
+                                  changed.right + fresh.left, changed.bottom + fresh.top};
+            director->Invalidate(shifted);
+        } else {
+            director->Invalidate(fresh);
+            director->Invalidate(rect);
+        }
+    }
+    rect = fresh;
+    hitRect = fresh;
+}
+
+RECT mSpriteImage::FrameRect() const {
+    const PlaybackInfo& playback = *image->playbackInfo;
+    LONG left = x - originX;
+    LONG top = y - originY;
+    if (useImageOrigin) {
+        left -= playback.originX;
+        top -= playback.originY;
+    }
+    return {left, top, left + playback.width, top + playback.height};
+}
+
+// An image that is not remapped into the stage's colours imposes its own on the stage.
+void mSpriteImage::ApplyPaletteRule() {
+    const PlaybackInfo& playback = *image->playbackInfo;
+    if (director && playback.paletteChanged && !playback.remap)
+        director->SetPalette(playback.palette, 0, 256);
+}
