@@ -98,5 +98,24 @@ public:
     LONG NextKeyword(const char* const* table);
 
 private:
+    LONG CurrentOffset() const;
+    LONG DataEndOffset() const;
+    LONG Available() const;
+    // Bytes a refill keeping from keepFrom would carry into the look-behind area.
+    LONG CarryLength(const BYTE* keepFrom) const;
+    LONG Carry(const BYTE* keepFrom);
+    void SetEmpty();
+    void InstallBuffer(BYTE* area, LONG size, LONG lookBehind);
+    BYTE* AllocateBlock(size_t bytes, LPCSTR name);
+    LONG SeekMemory(int64_t target);
+    LONG SeekFile(int64_t target);
+    // Seeks to target, or to the end of the data when target lies past it.
+    LONG SeekWithinData(uint64_t target);
+    // Last byte + 1 the scanner may write its terminator below.
+    const BYTE* WritableEnd() const;
+
     StreamState state;
+    BYTE* ownArea = nullptr; // the look-behind area in the block, and its sizes
+    LONG ownBufferSize = kDefaultBufferSize;
+    LONG ownLookBehindSize = kDefaultLookBehindSize;
 };
