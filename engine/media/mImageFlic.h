@@ -26,14 +26,16 @@ public:
     void Close();
 
 private:
-    LONG DecodeFrameAtStream();
+    void FillRecords(WORD magic);
+    bool CreateOwnFrameBitmap();
+    void ApplyKeyColour(LONG colour);
+    bool DecodeFrameAtStream();
+    // True when a colour chunk was met.
+    bool DecodeSubChunks(LONG count);
+    bool DecodeSubChunk(WORD type);
     void DecodeInternally();
-    void DecodeSubChunks(LONG count);
     void DrawOntoTarget(LONG x, LONG y, const RECT* clip);
-    void ApplyAutomaticKeyColour();
-    void ApplyFrameBitmapFlags();
-    void ReplayTo(LONG target);
-    LONG SecondFrameOffsetFromFirst();
+    void ReplayTo(LONG wanted);
 
     BYTE header[128] = {}; // as stored, little-endian
     mBitmap* frameBitmap = nullptr;

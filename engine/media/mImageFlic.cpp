@@ -1,0 +1,156 @@
+#include "engine/media/mImageFlic.h"
+
+#include "engine/gfx/mBitmap.h"
+
+#include <new>
+
+namespace {
+
+constexpr WORD magicFli = 0xAF11;
+constexpr WORD magicFlc = 0xAF12;
+constexpr LONG headerSize = 128;
+
+WORD U16At(const BYTE* bytes, int offset) {
+    return WORD(bytes[offset] | bytes[offset + 1] << 8);
+}
+
+DWORD U32At(const BYTE* bytes, int offset) {
+    return DWORD(U16At(bytes, offset)) | DWORD(U16At(bytes, offset + 2)) << 16;
+}
+
+} // namespace
+
+mImageFlic::mImageFlic() {
+    playback.currentFrame = 0;
+}
+
+mImageFlic::~mImageFlic() {
+    if (State()->open) Close();
+    delete frameBitmap;
+    mImage::SetTarget(nullptr);
+    if (useCount != 0) {
+        Warning(classImageFlic, errStillInUse);
+        useCount = 0;
+    }
+}
+
+BOOL mImageFlic::ReadHeader() {
+    StreamState* stream = State();
+    if (!stream->open || format.typeTag != 0) return FALSE;
+    WORD magic = Read(header, headerSize) == headerSize ? U16At(header, 4) : 0;
+    if (magic != magicFli && magic != magicFlc) {
+        // Also a file too short to hold a header.
+        Error(classImageFlic, errFileType, stream->fileName);
+        Close();
+        return FALSE;
+    }
+    format.typeTag = magic == magicFli ? ImageTag('F', 'L', 'I') : ImageTag('F', 'L', 'C');
+    firstFrameOffset = LONG(U32At(header, 80));
+    if (firstFrameOffset == 0) firstFrameOffset = stream->position;
+    secondFrameOffset = LONG(U32At(header, 84));
+    if (stream->position != firstFrameOffset && Seek(firstFrameOffset, 0) < 0) return FALSE;
+    FillRecords(magic);
+    if (!CreateOwnFrameBitmap()) return FALSE;
+    playback.currentFrame = 0;
+    DecodeInternally();
+    // A zero second-frame offset (usual in FLI files) is worked out from the first frame's
+    // size rather than taken as the end of the header: after the ring frame playback then
+    // resumes at the second frame, in step with the frame counter.
+    if (secondFrameOffset == 0) secondFrameOffset = firstFrameOffset + playback.frameDataSize;
+    playback.currentFrame = 0;
+    return TRUE;
+}
+
+void mImageFlic::FillRecords(WORD magic) {
+    format.frameCount = U16At(header, 6);
+    format.fileSize = LONG(U32At(header, 0));
+    format.width = U16At(header, 8);
+    format.height = U16At(header, 10);
+    format.kind = 4;
+    DWORD speed = U32At(header, 16);
+    playback.frameDataSize = 0;
+    playback.frameTime = LONG(magic == magicFli ? speed * 100 / 7 : speed);
+    playback.width = format.width;
+    playback.height = format.height;
+    playback.bitsPerPixel = U16At(header, 12);
+    playback.planes = 1;
+}
+
+bool mImageFlic::CreateOwnFrameBitmap() {
+    delete frameBitmap;
+    frameBitmap = new (std::nothrow) mBitmap;
+    if (!frameBitmap) {
+        Error(classImageFlic, errOutOfMemory);
+        return false;
+    }
+    // A FLIC without pixels has no frame to decode into.
+    bool topDown = targetInfo && targetInfo->topDown;
+    if (format.width == 0 || format.height == 0 ||
+        !frameBitmap->Create(format.width, topDown ? -format.height : format.height, 8)) {
+        delete frameBitmap;
+        frameBitmap = nullptr;
+        return false;
+    }
+    if (playback.transparent) frameBitmap->SetKeyColour(DWORD(playback.keyColour));
+    if (playback.remap) frameBitmap->SetMapColours(TRUE);
+    playback.palette = frameBitmap->info->colours;
+    return true;
+}
+
+LONG mImageFlic::WriteHeader() {
+    Error(classImageFlic, errNotImplemented, "WriteHeader()");
+    return 0;
+}
+
+LONG mImageFlic::WriteFrame(LONG, LONG, LONG) {
+    Error(classImageFlic, errNotImplemented, "WriteFrame()");
+    return -1;
+}
+
+void mImageFlic::RemapColours() {
+    if (playback.remap && target && frameBitmap)
+        colourMapResult = frameBitmap->BuildColourMap(target);
+}
+
+BOOL mImageFlic::SetTarget(mBitmap* bitmap) {
+    mImage::SetTarget(bitmap);
+    if (!bitmap) return TRUE;
+    if (targetInfo->bitsPerPixel != playback.bitsPerPixel || targetInfo->planes != 1) {
+        Error(classImageFlic, errBitmap, "Bitmap wrong format");
+        return FALSE;
+    }
+    if (frameBitmap) frameBitmap->SetOrientation(targetInfo->topDown);
+    return TRUE;
+}
+
+void mImageFlic::SetTransparent(BOOL flag) {
+    playback.transparent = flag;
+    if (frameBitmap) frameBitmap->SetTransparent(flag);
+}
+
+void mImageFlic::SetKeyColour(LONG colour) {
+    ApplyKeyColour(colour);
+    automaticKeyColour = FALSE;
+}
+
+void mImageFlic::ApplyKeyColour(LONG colour) {
+    mImage::SetKeyColour(colour);
+    if (frameBitmap) frameBitmap->SetKeyColour(DWORD(colour));
+}
+
+void mImageFlic::SetRemap(BOOL flag) {
+    playback.remap = flag;
+    if (frameBitmap) frameBitmap->SetMapColours(flag);
+    playback.paletteChanged = !flag;
+}
+
+void mImageFlic::Close() {
+    delete frameBitmap;
+    frameBitmap = nullptr;
+    playback.palette = nullptr;
+    if (State()->open) mFile::Close();
+    format.typeTag = 0;
+    // Reopened, the image starts over from frame 0.
+    decodedFrame = -1;
+    playback.currentFrame = 0;
+}

@@ -1,0 +1,181 @@
+#include "engine/gfx/mBitmap.h"
+#include "engine/media/FlicDecoders.h"
+#include "engine/media/mImageFlic.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+constexpr WORD frameType = 0xF1FA;
+constexpr LONG frameHeaderSize = 16;
+constexpr LONG subChunkHeaderSize = 6;
+
+WORD U16At(const BYTE* bytes) {
+    return WORD(bytes[0] | bytes[1] << 8);
+}
+
+DWORD U32At(const BYTE* bytes) {
+    return DWORD(U16At(bytes)) | DWORD(U16At(bytes + 2)) << 16;
+}
+
+bool IsEmpty(const RECT& r) {
+    return r.top >= r.bottom || r.left >= r.right;
+}
+
+// Intersection computed wide, so placements near the LONG limits cannot overflow.
+RECT Intersect(const RECT& a, int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    return RECT{LONG(std::max<int64_t>(a.left, left)), LONG(std::max<int64_t>(a.top, top)),
+                LONG(std::min<int64_t>(a.right, right)), LONG(std::min<int64_t>(a.bottom, bottom))};
+}
+
+} // namespace
+
+LONG mImageFlic::Draw(LONG x, LONG y, const RECT* clip) {
+    if (format.typeTag == 0 && !ReadHeader()) return -1;
+    if (!frameBitmap) return -1;
+    if (!internalDecode) playback.paletteChanged = FALSE;
+    if (playback.currentFrame != decodedFrame && !DecodeFrameAtStream()) return -1;
+    if (playback.autoAdvance && !internalDecode && playback.currentFrame + 1 < format.frameCount)
+        ++playback.currentFrame;
+    if (!internalDecode && target) DrawOntoTarget(x, y, clip);
+    return decodedFrame;
+}
+
+void mImageFlic::DrawOntoTarget(LONG x, LONG y, const RECT* clip) {
+    // The clip is also kept inside the target: the copies do no clipping of their own.
+    RECT whole{0, 0, targetInfo->width, targetInfo->height};
+    RECT area = Intersect(clip ? Intersect(*clip, 0, 0, whole.right, whole.bottom) : whole, x, y,
+                          int64_t(x) + playback.width, int64_t(y) + playback.height);
+    if (IsEmpty(area)) return;
+    frameBitmap->BlitTo(target, &area, area.left - x, area.top - y);
+}
+
+bool mImageFlic::DecodeFrameAtStream() {
+    StreamState* stream = State();
+    playback.changed = RECT{playback.width, playback.height, 0, 0};
+    if (Require(frameHeaderSize) < frameHeaderSize || U16At(stream->current + 4) != frameType) {
+        // A frame cut short by the end of the data is as bad as a wrong type.
+        Error(classImageFlic, errBadFrameHeader, stream->fileName);
+        return false;
+    }
+    playback.frameDataSize = LONG(U32At(stream->current));
+    LONG subChunks = U16At(stream->current + 6);
+    stream->current += frameHeaderSize;
+    stream->position = stream->bufferOffset + LONG(stream->current - stream->bufferStart);
+    bool coloursChanged = DecodeSubChunks(subChunks);
+    if (coloursChanged && playback.remap && target)
+        // The decoders write the colour table directly, unseen by the bitmap's map.
+        colourMapResult = frameBitmap->BuildColourMap(target);
+    decodedFrame = playback.currentFrame;
+    if (automaticKeyColour) {
+        BOOL transparent = playback.transparent;
+        ApplyKeyColour(frameBitmap->info->topRow[0]);
+        SetTransparent(transparent);
+    }
+    return true;
+}
+
+bool mImageFlic::DecodeSubChunks(LONG count) {
+    StreamState* stream = State();
+    bool coloursChanged = false;
+    for (LONG i = 0; i < count; ++i) {
+        if (Require(subChunkHeaderSize) < subChunkHeaderSize) break;
+        int64_t start = stream->bufferOffset + (stream->current - stream->bufferStart);
+        DWORD size = U32At(stream->current);
+        WORD type = U16At(stream->current + 4);
+        stream->current += subChunkHeaderSize;
+        coloursChanged |= DecodeSubChunk(type);
+        int64_t next = start + (type == chunkBlack ? subChunkHeaderSize : int64_t(size));
+        // A size that does not even cover its own header would have the frame read the
+        // same bytes again; it ends the frame like data that runs out.
+        if (next < start + subChunkHeaderSize || next > INT32_MAX || Seek(LONG(next), 0) < 0) break;
+    }
+    return coloursChanged;
+}
+
+bool mImageFlic::DecodeSubChunk(WORD type) {
+    FlicReader in(*this);
+    const mBitmapInfo* bits = frameBitmap->info;
+    FlicCanvas frame{bits->topRow, bits->pitch, playback.width, playback.height};
+    switch (type) {
+    case chunkColour256:
+    case chunkColour64:
+        DecodeFlicColours(in, bits->colours, type == chunkColour64 ? 2 : 0);
+        if (!playback.remap) playback.paletteChanged = TRUE;
+        return true;
+    case chunkDeltaFlc:
+        DecodeFlicDeltaFlc(in, frame, playback.changed);
+        break;
+    case chunkDeltaFli:
+        DecodeFlicDeltaFli(in, frame, playback.changed);
+        break;
+    case chunkBlack:
+        DecodeFlicBlack(frame, playback.changed);
+        break;
+    case chunkByteRun:
+        DecodeFlicByteRun(in, frame, playback.changed);
+        break;
+    case chunkCopy:
+        Warning(classImageFlic, errNotTested, "LITERAL");
+        DecodeFlicCopy(in, frame, playback.changed);
+        break;
+    case chunkStamp:
+        break;
+    default:
+        Warning(classImageFlic, errBadChunkType, State()->fileName);
+        break;
+    }
+    return false;
+}
+
+void mImageFlic::DecodeInternally() {
+    BOOL outer = internalDecode;
+    internalDecode = TRUE;
+    Draw(0, 0, nullptr);
+    internalDecode = outer;
+}
+
+LONG mImageFlic::SeekFrame(LONG n, LONG whence) {
+    LONG wanted = whence == 1 ? decodedFrame + n : whence == 2 ? format.frameCount - n : n;
+    if (wanted >= format.frameCount || !frameBitmap) return playback.currentFrame;
+    // Any frame before the first is the first.
+    wanted = std::max<LONG>(wanted, 0);
+    if (wanted == decodedFrame) {
+        playback.currentFrame = wanted;
+        return wanted;
+    }
+    if (wanted == decodedFrame + 1) {
+        playback.currentFrame = wanted;
+        DecodeInternally();
+        return wanted;
+    }
+    if (wanted == 0 && decodedFrame == format.frameCount - 1) {
+        // The ring frame follows the last frame and turns it back into the first.
+        playback.currentFrame = 0;
+        DecodeInternally();
+        Seek(secondFrameOffset, 0);
+        return 0;
+    }
+    ReplayTo(wanted);
+    return 0;
+}
+
+// Decodes up to the frame before the wanted one, from the decoded frame when it lies
+// before it, else from the first frame; the wanted frame is left to the next Draw.
+void mImageFlic::ReplayTo(LONG wanted) {
+    LONG frame = decodedFrame;
+    if (decodedFrame >= wanted) {
+        frame = -1;
+        Seek(firstFrameOffset, 0);
+    }
+    BOOL outer = internalDecode;
+    internalDecode = TRUE;
+    // A broken frame would fail the same way at every step.
+    for (playback.currentFrame = frame + 1; playback.currentFrame < wanted; ++playback.currentFrame)
+        if (!DecodeFrameAtStream()) break;
+    internalDecode = outer;
+    playback.currentFrame = wanted;
+    decodedFrame = wanted - 1;
+    playback.changed = RECT{0, 0, playback.width, playback.height};
+}
