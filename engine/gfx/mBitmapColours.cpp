@@ -1,6 +1,7 @@
 #include "engine/gfx/mBitmap.h"
 
 #include "engine/gfx/mBitmapDefaultColours.h"
+#include "engine/media/mFile.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -19,6 +20,25 @@ DWORD Distance(const RGBQUAD& a, const RGBQUAD& b) {
     return DWORD(red * red + green * green + blue * blue);
 }
 
+// The logical palette in the "data" chunk of a RIFF "PAL " form: version, count, then red,
+// green, blue, flags per entry. Entries beyond the chunk or the data are not read.
+void ReadPaletteResource(void* bytes, DWORD size, RGBQUAD* table) {
+    mFile stream;
+    stream.OpenMemory(bytes, LONG(size));
+    const StreamState& state = *stream.State();
+    if (stream.DescendRiff(mmioFOURCC('P', 'A', 'L', ' ')) &&
+        stream.FindChunk(mmioFOURCC('d', 'a', 't', 'a')) && stream.Require(4) >= 4) {
+        const BYTE* data = state.current;
+        const LONG available = std::min(stream.Require(4 + 256 * 4), state.lastChunkSize);
+        const LONG count = std::min<LONG>({data[2] | data[3] << 8, 256, (available - 4) / 4});
+        for (LONG i = 0; i < count; ++i) {
+            const BYTE* entry = state.current + 4 + 4 * i;
+            table[i] = RGBQUAD{entry[2], entry[1], entry[0], 0};
+        }
+    }
+    stream.Close();
+}
+
 } // namespace
 
 int mBitmap::SetColours(const RGBQUAD* entries, int first, int count) {
@@ -34,11 +54,17 @@ int mBitmap::SetColours(const RGBQUAD* entries, int first, int count) {
     return changed;
 }
 
+// Starts from the built-in table, so a short or broken resource still leaves every entry set.
 void mBitmap::LoadDefaultColours(RGBQUAD* table) {
     for (int i = 0; i < 256; ++i) {
         const mDefaultColour& colour = mBitmapDefaultColours[i];
         table[i] = RGBQUAD{colour.blue, colour.green, colour.red, 0};
     }
+    if (!resourceModule) return;
+    HRSRC found = FindResourceA(resourceModule, "default", "PALETTE");
+    HGLOBAL loaded = found ? LoadResource(resourceModule, found) : nullptr;
+    void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (bytes) ReadPaletteResource(bytes, SizeofResource(resourceModule, found), table);
 }
 
 int mBitmap::NearestColour(RGBQUAD colour) const {

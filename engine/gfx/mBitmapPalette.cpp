@@ -3,7 +3,6 @@
 // translation and AnimatePalette can change the picture's entries in place.
 #include "engine/gfx/mBitmap.h"
 
-
 #include <algorithm>
 #include <cstring>
 
