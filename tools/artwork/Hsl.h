@@ -1,0 +1,21 @@
+// The saver's hue arithmetic, reproduced so the artwork can be checked (and the colour
+// strip drawn) the way the saver will recolour it: shift rotates each colour's hue,
+// colorize gives every colour one hue at full saturation.
+#pragma once
+
+#include "tools/flic/FlicWriter.h"
+
+namespace artwork {
+
+struct Hsl {
+    int h, s, l; // 0..255 each
+};
+
+Hsl RgbToHsl(flic::Rgb colour);
+flic::Rgb HslToRgb(Hsl hsl);
+flic::Rgb ShiftHue(flic::Rgb colour, int hue);
+flic::Rgb Colorize(flic::Rgb colour, int hue);
+// Entries 10 to 245 recoloured, the rest kept.
+flic::Palette Recoloured(const flic::Palette& palette, int hue, bool shift);
+
+} // namespace artwork

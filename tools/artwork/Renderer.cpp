@@ -1,0 +1,158 @@
+#include "tools/artwork/Renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "tools/artwork/Lighting.h"
+#include "tools/artwork/Trig.h"
+
+namespace artwork {
+
+struct Renderer::Samples {
+    int side;
+    std::vector<double> depth;
+    std::vector<int> face;
+};
+
+namespace {
+
+// Edges shared by two faces must not leave uncovered samples between them.
+constexpr double kEdgeTolerance = 1e-9;
+
+Vec3 Rotate(Vec3 v, const Pose& pose) {
+    double cy = Cosine(pose.yaw), sy = Sine(pose.yaw);
+    double ct = Cosine(pose.tilt), st = Sine(pose.tilt);
+    Vec3 turned{cy * v.x + sy * v.z, v.y, -sy * v.x + cy * v.z};
+    return {turned.x, ct * turned.y - st * turned.z, st * turned.y + ct * turned.z};
+}
+
+struct Projected {
+    double x, y;
+};
+
+double EdgeSide(Projected a, Projected b, double px, double py) {
+    return (b.x - a.x) * (py - a.y) - (b.y - a.y) * (px - a.x);
+}
+
+Vec3 CurvedNormal(const Face& face, Vec3 hit) {
+    Vec3 radial = hit - face.axisPoint;
+    radial = radial - face.axisDirection * Dot(radial, face.axisDirection);
+    return Normalize(radial) * face.curveSign;
+}
+
+} // namespace
+
+Renderer::Renderer(std::vector<Face> faces, int size, int supersample)
+    : faces_(std::move(faces)), size_(size), supersample_(supersample) {}
+
+void Renderer::FitTo(const std::vector<Pose>& poses, double margin) {
+    double extent = 0;
+    for (const Pose& pose : poses)
+        for (const Face& face : faces_)
+            for (Vec3 v : face.vertices) {
+                Vec3 p = Rotate(v, pose);
+                double scale = 1.0 / (eyeDistance_ - p.z);
+                extent = std::max({extent, std::fabs(p.x * scale), std::fabs(p.y * scale)});
+            }
+    focal_ = (size_ / 2.0 - margin) * supersample_ / extent;
+}
+
+std::vector<Face> Renderer::Posed(const Pose& pose) const {
+    std::vector<Face> posed = faces_;
+    for (Face& face : posed) {
+        for (Vec3& v : face.vertices)
+            v = Rotate(v, pose);
+        face.normal = Rotate(face.normal, pose);
+        face.axisPoint = Rotate(face.axisPoint, pose);
+        face.axisDirection = Rotate(face.axisDirection, pose);
+    }
+    return posed;
+}
+
+Vec3 Renderer::RayThrough(double sx, double sy) const {
+    double centre = size_ * supersample_ / 2.0;
+    return {(sx - centre) / focal_, -(sy - centre) / focal_, -1};
+}
+
+void Renderer::RasteriseFace(const Face& face, int index, Samples& samples) const {
+    Vec3 eye{0, 0, eyeDistance_};
+    if (Dot(face.normal, eye - face.vertices[0]) <= 0) return; // faces away
+    double centre = samples.side / 2.0;
+    std::vector<Projected> corners;
+    double minX = samples.side, minY = samples.side, maxX = 0, maxY = 0;
+    for (Vec3 v : face.vertices) {
+        double scale = focal_ / (eyeDistance_ - v.z);
+        Projected p{centre + v.x * scale, centre - v.y * scale};
+        corners.push_back(p);
+        minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+    }
+    double area = 0;
+    for (size_t i = 0; i < corners.size(); ++i)
+        area += EdgeSide(corners[i], corners[(i + 1) % corners.size()], 0, 0);
+    double orientation = area > 0 ? 1 : -1;
+    double plane = Dot(face.normal, face.vertices[0]);
+    int x0 = std::max(0, static_cast<int>(minX)), x1 = std::min(samples.side - 1, int(maxX));
+    int y0 = std::max(0, static_cast<int>(minY)), y1 = std::min(samples.side - 1, int(maxY));
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) {
+            double px = x + 0.5, py = y + 0.5;
+            bool inside = true;
+            for (size_t i = 0; i < corners.size() && inside; ++i)
+                inside =
+                    orientation * EdgeSide(corners[i], corners[(i + 1) % corners.size()], px, py) >=
+                    -kEdgeTolerance;
+            if (!inside) continue;
+            Vec3 ray = RayThrough(px, py);
+            double distance = (plane - Dot(face.normal, eye)) / Dot(face.normal, ray);
+            size_t at = static_cast<size_t>(y) * samples.side + x;
+            if (distance < samples.depth[at]) {
+                samples.depth[at] = distance;
+                samples.face[at] = index;
+            }
+        }
+}
+
+void Renderer::Rasterise(const std::vector<Face>& faces, Samples& samples) const {
+    for (size_t i = 0; i < faces.size(); ++i)
+        RasteriseFace(faces[i], static_cast<int>(i), samples);
+}
+
+PixelLight Renderer::Resolve(const std::vector<Face>& faces, const Samples& samples) const {
+    Vec3 eye{0, 0, eyeDistance_};
+    size_t pixels = static_cast<size_t>(size_) * size_;
+    PixelLight out{std::vector<uint8_t>(pixels, 0), std::vector<double>(pixels, 0.0)};
+    std::vector<int> votes(pixels * 2, 0);
+    for (int y = 0; y < samples.side; ++y)
+        for (int x = 0; x < samples.side; ++x) {
+            size_t at = static_cast<size_t>(y) * samples.side + x;
+            if (samples.face[at] < 0) continue;
+            const Face& face = faces[samples.face[at]];
+            Vec3 hit = eye + RayThrough(x + 0.5, y + 0.5) * samples.depth[at];
+            Vec3 normal = face.curved ? CurvedNormal(face, hit) : face.normal;
+            size_t pixel = static_cast<size_t>(y / supersample_) * size_ + x / supersample_;
+            out.brightness[pixel] += std::min(1.0, Shade(face.surface, normal, hit, eye));
+            ++votes[pixel * 2 + (face.surface == Surface::Cap ? 0 : 1)];
+        }
+    double perPixel = 1.0 / (supersample_ * supersample_);
+    for (size_t p = 0; p < pixels; ++p) {
+        out.brightness[p] *= perPixel;
+        if (votes[p * 2] + votes[p * 2 + 1] > 0)
+            out.surface[p] = static_cast<uint8_t>(votes[p * 2] >= votes[p * 2 + 1] ? 1 : 2);
+    }
+    return out;
+}
+
+PixelLight Renderer::Render(const Pose& pose) const {
+    Samples samples;
+    samples.side = size_ * supersample_;
+    size_t count = static_cast<size_t>(samples.side) * samples.side;
+    samples.depth.assign(count, std::numeric_limits<double>::infinity());
+    samples.face.assign(count, -1);
+    std::vector<Face> posed = Posed(pose);
+    Rasterise(posed, samples);
+    return Resolve(posed, samples);
+}
+
+} // namespace artwork

@@ -1,0 +1,46 @@
+// Software renderer for one extruded letter: polygons rasterised into a supersampled
+// z-buffer, every sample lit at its exact ray hit, samples averaged per pixel.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "tools/artwork/Mesh.h"
+
+namespace artwork {
+
+struct Pose {
+    double yaw = 0;  // turn about the letter's vertical axis, radians
+    double tilt = 0; // viewer above the letter, radians
+};
+
+// Per pixel: which surface covers most of it (0 none, else 1 + Surface) and the mean
+// brightness over all its samples (background counting as 0).
+struct PixelLight {
+    std::vector<uint8_t> surface;
+    std::vector<double> brightness;
+};
+
+class Renderer {
+public:
+    Renderer(std::vector<Face> faces, int size, int supersample);
+
+    // Scales the picture so that every pose given keeps the letter `margin` pixels inside.
+    void FitTo(const std::vector<Pose>& poses, double margin);
+    PixelLight Render(const Pose& pose) const;
+
+private:
+    struct Samples;
+    std::vector<Face> Posed(const Pose& pose) const;
+    void Rasterise(const std::vector<Face>& faces, Samples& samples) const;
+    void RasteriseFace(const Face& face, int index, Samples& samples) const;
+    PixelLight Resolve(const std::vector<Face>& faces, const Samples& samples) const;
+    Vec3 RayThrough(double sx, double sy) const;
+
+    std::vector<Face> faces_;
+    int size_, supersample_;
+    double eyeDistance_ = 5.0;
+    double focal_ = 1.0; // in sample units
+};
+
+} // namespace artwork
