@@ -1,0 +1,31 @@
+// What every backend shares: one framebuffer per top-level window, sized to its client area.
+#include "platform/display/backend.h"
+
+#include "platform/window_manager.h"
+
+namespace platform {
+
+void DisplayBackend::TopLevelChanged(HWND topLevel) {
+    FramebufferFor(topLevel);
+}
+
+void DisplayBackend::TopLevelDestroyed(HWND topLevel) {
+    framebuffers.erase(topLevel);
+}
+
+Framebuffer* DisplayBackend::FramebufferFor(HWND topLevel) {
+    RECT client;
+    if (!topLevel || TopLevelOf(topLevel) != topLevel || !ClientRectOnScreen(topLevel, &client)) {
+        return nullptr;
+    }
+    Framebuffer& frame = framebuffers[topLevel];
+    frame.Resize(client.right - client.left, client.bottom - client.top);
+    return &frame;
+}
+
+void DisplayBackend::ClearFramebuffers() {
+    for (auto& [window, frame] : framebuffers)
+        frame.Clear();
+}
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#include "platform/display/headless_backend.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+namespace platform {
+
+SIZE DesktopSizeFromEnvironment() {
+    SIZE size{1024, 768};
+    const char* value = std::getenv("LUMARIS_DESKTOP_SIZE");
+    long width = 0, height = 0;
+    if (value && std::sscanf(value, "%ldx%ld", &width, &height) == 2 && width > 0 && height > 0 &&
+        width <= 16384 && height <= 16384) {
+        size = SIZE{static_cast<LONG>(width), static_cast<LONG>(height)};
+    }
+    return size;
+}
+
+HeadlessBackend::HeadlessBackend() : desktop(DesktopSizeFromEnvironment()) {}
+
+void HeadlessBackend::WaitForInput(DWORD milliseconds) {
+    // Nothing can arrive; the wait only lets the time pass.
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+void HeadlessBackend::Present(HWND topLevel, const RECT& dirty) {
+    presents.push_back({topLevel, dirty});
+}
+
+void HeadlessBackend::SystemPaletteChanged() {
+    for (auto& [window, frame] : Framebuffers()) {
+        presents.push_back({window, RECT{0, 0, frame.Width(), frame.Height()}});
+    }
+}
+
+} // namespace platform

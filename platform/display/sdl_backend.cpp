@@ -1,0 +1,9 @@
+#include "platform/display/sdl_backend.h"
+
+namespace platform {
+
+std::unique_ptr<DisplayBackend> MakeSdlBackend() {
+    return nullptr;
+}
+
+} // namespace platform

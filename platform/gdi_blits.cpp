@@ -1,0 +1,170 @@
+// BitBlt and StretchDIBits from 8-bit bitmaps onto windows and memory DCs. Every stretch
+// mode drops (or repeats) whole rows and columns; none blends.
+#include <optional>
+
+#include "platform/gdi_colour_translation.h"
+#include "platform/gdi_dib_format.h"
+#include "platform/gdi_draw_target.h"
+#include "platform/gdi_pixel_copy.h"
+
+using namespace platform::gdi;
+
+namespace {
+
+// One axis of a stretch: destination [start, start + length) shows source
+// [sourceStart, sourceStart + sourceLength), mirrored when flipped.
+struct Axis {
+    int64_t start, length, sourceStart, sourceLength;
+    bool flipped;
+    LONG sourceLimit;
+};
+
+Axis MakeAxis(int64_t start, int64_t length, int64_t sourceStart, int64_t sourceLength,
+              LONG sourceLimit) {
+    bool flipped = (length < 0) != (sourceLength < 0);
+    if (length < 0) start += length, length = -length;
+    if (sourceLength < 0) sourceStart += sourceLength, sourceLength = -sourceLength;
+    return Axis{start, length, sourceStart, sourceLength, flipped, sourceLimit};
+}
+
+LONG SourceOf(const Axis& axis, LONG destination) {
+    int64_t step = (destination - axis.start) * axis.sourceLength / axis.length;
+    if (axis.flipped) step = axis.sourceLength - 1 - step;
+    return static_cast<LONG>(axis.sourceStart + step);
+}
+
+// Maps [from, to) and narrows it to where the source exists. Source positions run in one
+// direction, so the valid part is contiguous.
+void MapAxis(const Axis& axis, LONG& from, LONG& to, std::vector<LONG>& map) {
+    LONG first = to, last = from;
+    for (LONG d = from; d < to; ++d) {
+        LONG s = SourceOf(axis, d);
+        if (s < 0 || s >= axis.sourceLimit) continue;
+        if (first == to) first = d;
+        last = d + 1;
+        map.push_back(s);
+    }
+    from = first;
+    to = std::max(first, last);
+}
+
+template <typename Copy>
+void CopyInto(const DrawTarget& target, const DeviceContext& dc, const RGBQUAD* colours, UINT count,
+              Copy copy) {
+    if (target.ForWindow()) {
+        WindowTable table;
+        BuildWindowTable(dc, colours, count, &table);
+        copy([&](LONG y) { return target.WindowRow(y); }, table);
+    } else {
+        IndexTable table;
+        BuildIndexTable(colours, count, *target.TargetBitmap(), &table);
+        copy([&](LONG y) { return target.BitmapRow(y); }, table);
+    }
+}
+
+void Unscaled(const DrawTarget& target, const DeviceContext& dc, const RECT& area,
+              const DibPixels& source, LONG sourceX, LONG sourceY, const RGBQUAD* colours,
+              UINT count) {
+    CopyInto(target, dc, colours, count, [&](auto rowOf, const auto& table) {
+        CopyUnscaled(rowOf, area, source, sourceX, sourceY, table);
+    });
+    target.Changed(area);
+}
+
+void Scaled(const DrawTarget& target, const DeviceContext& dc, const ScaledCopy& copy,
+            const DibPixels& source, const RGBQUAD* colours, UINT count) {
+    CopyInto(target, dc, colours, count,
+             [&](auto rowOf, const auto& table) { CopyScaled(rowOf, copy, source, table); });
+    target.Changed(copy.area);
+}
+
+// A source that is also the destination is read from a snapshot, so overlapping copies
+// see the original pixels.
+struct SourceSnapshot {
+    std::vector<BYTE> bytes;
+    DibPixels pixels;
+};
+
+std::optional<SourceSnapshot> SnapshotIfShared(const Bitmap& source, const DrawTarget& target) {
+    if (target.TargetBitmap() != &source) return std::nullopt;
+    SourceSnapshot snapshot;
+    const BYTE* begin = source.pixels.get();
+    snapshot.bytes.assign(begin, begin + static_cast<size_t>(source.stride) * source.height);
+    snapshot.pixels = source.Pixels();
+    snapshot.pixels.bits = snapshot.bytes.data();
+    return snapshot;
+}
+
+bool ScaledIsPlainCopy(const Axis& x, const Axis& y) {
+    return x.length == x.sourceLength && y.length == y.sourceLength && !x.flipped && !y.flipped;
+}
+
+} // namespace
+
+BOOL WINAPI BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
+                   int sourceY, DWORD rop) {
+    DeviceContext* to = AsDC(destination);
+    DeviceContext* from = AsDC(source);
+    if (!to || !from || from->dcKind != DcKind::Memory || rop != SRCCOPY) return FALSE;
+    DrawTarget target;
+    if (width <= 0 || height <= 0 || !target.Resolve(*to)) return TRUE;
+    const Bitmap& bitmap = *from->bitmap;
+    RECT sourceInDestination =
+        RectOf(int64_t{x} - sourceX, int64_t{y} - sourceY, bitmap.width, bitmap.height);
+    RECT area =
+        Intersection(Intersection(RectOf(x, y, width, height), sourceInDestination), target.Clip());
+    if (IsEmpty(area)) return TRUE;
+    auto snapshot = SnapshotIfShared(bitmap, target);
+    DibPixels pixels = snapshot ? snapshot->pixels : bitmap.Pixels();
+    Unscaled(target, *to, area, pixels, area.left - sourceInDestination.left,
+             area.top - sourceInDestination.top, bitmap.colours.data(), bitmap.colourCount);
+    return TRUE;
+}
+
+int WINAPI StretchDIBits(HDC destination, int x, int y, int width, int height, int sourceX,
+                         int sourceY, int sourceWidth, int sourceHeight, const VOID* bits,
+                         const BITMAPINFO* info, UINT usage, DWORD rop) {
+    DeviceContext* to = AsDC(destination);
+    DibFormat format;
+    if (!to || !bits || rop != SRCCOPY || !ReadDibFormat(info, usage, &format)) return 0;
+    if (width == 0 || height == 0 || sourceWidth == 0 || sourceHeight == 0) return 0;
+    DrawTarget target;
+    if (!target.Resolve(*to)) return sourceHeight < 0 ? -sourceHeight : sourceHeight;
+
+    Axis xAxis = MakeAxis(x, width, sourceX, sourceWidth, format.width);
+    Axis yAxis = MakeAxis(y, height, sourceY, sourceHeight, format.height);
+    // The origin of a bottom-up DIB is its lower-left corner.
+    if (!format.topDown) {
+        yAxis.sourceStart = format.height - yAxis.sourceStart - yAxis.sourceLength;
+    }
+    ScaledCopy copy;
+    copy.area =
+        Intersection(RectOf(xAxis.start, yAxis.start, xAxis.length, yAxis.length), target.Clip());
+    if (IsEmpty(copy.area)) return static_cast<int>(yAxis.sourceLength);
+    MapAxis(xAxis, copy.area.left, copy.area.right, copy.columns);
+    MapAxis(yAxis, copy.area.top, copy.area.bottom, copy.rows);
+    if (IsEmpty(copy.area)) return static_cast<int>(yAxis.sourceLength);
+
+    DibPixels pixels{static_cast<const BYTE*>(bits), format.width, format.height, format.stride,
+                     format.topDown};
+    if (ScaledIsPlainCopy(xAxis, yAxis)) {
+        Unscaled(target, *to, copy.area, pixels, copy.columns.front(), copy.rows.front(),
+                 format.colours, format.colourCount);
+    } else {
+        Scaled(target, *to, copy, pixels, format.colours, format.colourCount);
+    }
+    return static_cast<int>(yAxis.sourceLength);
+}
+
+int WINAPI SetStretchBltMode(HDC dcHandle, int mode) {
+    DeviceContext* dc = AsDC(dcHandle);
+    if (!dc || mode < BLACKONWHITE || mode > HALFTONE) return 0;
+    int previous = dc->stretchMode;
+    dc->stretchMode = mode;
+    return previous;
+}
+
+int WINAPI GetStretchBltMode(HDC dcHandle) {
+    DeviceContext* dc = AsDC(dcHandle);
+    return dc ? dc->stretchMode : 0;
+}
