@@ -27,11 +27,9 @@ bool DecodeRunRow(FlicReader& in, BYTE* pixels, LONG width) {
 
 void DecodeFlicBlack(const FlicCanvas& frame, RECT& changed) {
     frame.WholeFrame(changed);
-    if (frame.width <= 0 || frame.height <= 0) return;
-    // Rows are contiguous apart from their padding: one fill from the lowest row.
-    LONG stride = frame.pitch < 0 ? -frame.pitch : frame.pitch;
-    BYTE* lowest = frame.pitch < 0 ? frame.Row(frame.height - 1) : frame.topRow;
-    std::memset(lowest, 0, size_t(stride) * size_t(frame.height - 1) + size_t(frame.width));
+    if (frame.width <= 0) return;
+    for (LONG row = 0; row < frame.height; ++row)
+        std::memset(frame.Row(row), 0, size_t(frame.width));
 }
 
 void DecodeFlicByteRun(FlicReader& in, const FlicCanvas& frame, RECT& changed) {
