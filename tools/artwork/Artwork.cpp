@@ -22,7 +22,7 @@ Animation Still(const std::string& name, const LetterLook& look, int size, int s
 }
 
 std::vector<uint8_t> EncodeFlc(const Animation& animation) {
-    flic::FlicWriter writer({flic::Format::Flc, animation.size, animation.size, kFrameMs});
+    flic::FlicWriter writer({flic::Format::Flc, animation.size, animation.size, kFrameMs, true});
     for (const Picture& frame : animation.frames)
         writer.AddFrame(frame.data(), SaverPalette());
     return writer.Finish();

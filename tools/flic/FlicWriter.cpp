@@ -51,13 +51,16 @@ bool AllZero(const uint8_t* pixels, size_t count) {
 
 class PictureChooser {
 public:
-    PictureChooser(Format format, int width, int height)
-        : format_(format), width_(width), height_(height) {}
+    explicit PictureChooser(const WriterOptions& options) : options_(options) {}
 
     // The smallest chunk that turns `previous` (null: nothing yet) into `current`.
     Chunk Choose(const uint8_t* previous, const uint8_t* current) const {
-        size_t count = static_cast<size_t>(width_) * height_;
+        size_t count = static_cast<size_t>(options_.width) * options_.height;
         if (AllZero(current, count)) return {kBlack, {}};
+        if (previous && options_.alwaysDelta) {
+            Chunk delta = Delta(previous, current);
+            if (delta.type != 0) return delta;
+        }
         Chunk best{kFliCopy, {}};
         best.data.Append(current, count);
         Offer(best, ByteRun(current));
@@ -71,22 +74,22 @@ private:
     }
     Chunk ByteRun(const uint8_t* current) const {
         Chunk chunk{kByteRun, {}};
-        EncodeByteRun(current, width_, height_, chunk.data);
+        EncodeByteRun(current, options_.width, options_.height, chunk.data);
         return chunk;
     }
     Chunk Delta(const uint8_t* previous, const uint8_t* current) const {
         Chunk chunk{kDeltaFlc, {}};
-        if (format_ == Format::Flc) {
-            EncodeDeltaFlc(previous, current, width_, height_, chunk.data);
+        if (options_.format == Format::Flc) {
+            EncodeDeltaFlc(previous, current, options_.width, options_.height, chunk.data);
             return chunk;
         }
         chunk.type = kDeltaFli;
-        if (!EncodeDeltaFli(previous, current, width_, height_, chunk.data)) chunk.type = 0;
+        if (!EncodeDeltaFli(previous, current, options_.width, options_.height, chunk.data))
+            chunk.type = 0;
         return chunk;
     }
 
-    Format format_;
-    int width_, height_;
+    const WriterOptions& options_;
 };
 
 } // namespace
@@ -122,7 +125,7 @@ void FlicWriter::WriteFrame(const uint8_t* pixels, const Palette& palette) {
         frame.Add(std::move(colours));
     size_t count = previousPixels_.size();
     if (first || std::memcmp(previousPixels_.data(), pixels, count) != 0) {
-        PictureChooser chooser(options_.format, options_.width, options_.height);
+        PictureChooser chooser(options_);
         frame.Add(chooser.Choose(first ? nullptr : previousPixels_.data(), pixels));
     }
     frame.AppendTo(file_);

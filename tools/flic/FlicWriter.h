@@ -31,6 +31,9 @@ struct WriterOptions {
     int height = 0;
     // Frame period; FLI stores it as 1/70 s ticks, rounded to the nearest (at least 1).
     uint32_t frameMs = 30;
+    // Later frames always as the line delta (when it can be written), even when a whole
+    // picture would be smaller: a player then touches only what changed.
+    bool alwaysDelta = false;
 };
 
 class FlicWriter {
