@@ -56,11 +56,25 @@ void mSpriteImage::OnAttach() {
     if (!Has(Paused)) Start(0);
 }
 
-// A shared image keeps its target for the other sprites still showing it.
+// A shared image keeps its target while another sprite on the stage still shows it. Holds
+// alone cannot tell: when a stage is destroyed all its sprites leave at once, and an image
+// still holding that stage would later give back a hold on a stage that no longer exists.
 void mSpriteImage::OnDetach() {
     if (!image) return;
-    if (image->useCount == 1) image->SetTarget(nullptr);
+    if (!ShownByAnotherSprite()) image->SetTarget(nullptr);
     static_cast<mMedia*>(image)->Stop();
+}
+
+bool mSpriteImage::ShownByAnotherSprite() const {
+    mRenderer* const first = director->renderers;
+    if (!first) return false;
+    const mRenderer* renderer = first;
+    do {
+        const auto* sprite = dynamic_cast<const mSpriteImage*>(renderer);
+        if (sprite && sprite != this && sprite->image == image) return true;
+        renderer = renderer->next;
+    } while (renderer != first);
+    return false;
 }
 
 void mSpriteImage::OnPaletteChanged() {

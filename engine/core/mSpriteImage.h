@@ -36,6 +36,7 @@ public:
 private:
     void ReleaseImage();
     void ApplyPaletteRule();
+    bool ShownByAnotherSprite() const;
     // Where the current frame stands on the stage.
     RECT FrameRect() const;
     // One frame step; sets Repeat when catch-up owes another.
