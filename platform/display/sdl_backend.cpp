@@ -1,9 +1,109 @@
+// The host display through SDL. Presents are gathered and shown when the program next looks
+// for input, so a frame of many small copies reaches the screen as one update.
 #include "platform/display/sdl_backend.h"
 
+#include <SDL.h>
+
+#include <map>
+
+#include "platform/display/sdl_host_window.h"
+#include "platform/display/sdl_input.h"
+#include "platform/display/sdl_message_box.h"
+#include "platform/window_manager.h"
+
 namespace platform {
+namespace {
+
+class SdlBackend : public DisplayBackend, private SdlWindowDirectory {
+public:
+    ~SdlBackend() override {
+        SetMessageBoxPresenter(nullptr);
+        hosts.clear();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+
+    SIZE DesktopSize() override {
+        SDL_DisplayMode mode;
+        if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return SIZE{1024, 768};
+        return SIZE{mode.w, mode.h};
+    }
+
+    void TopLevelChanged(HWND topLevel) override {
+        DisplayBackend::TopLevelChanged(topLevel);
+        auto found = hosts.find(topLevel);
+        if (found == hosts.end()) {
+            if (!IsShownOnScreen(topLevel)) return; // made on first showing
+            found = hosts.emplace(topLevel, std::make_unique<SdlHostWindow>(topLevel)).first;
+        }
+        found->second->Follow();
+    }
+
+    void TopLevelDestroyed(HWND topLevel) override {
+        hosts.erase(topLevel);
+        DisplayBackend::TopLevelDestroyed(topLevel);
+    }
+
+    void PumpInput() override {
+        Flush();
+        SDL_Event event;
+        while (SDL_PollEvent(&event))
+            input.Handle(event, *this);
+        input.Settle(*this);
+    }
+
+    void WaitForInput(DWORD milliseconds) override {
+        Flush();
+        SDL_WaitEventTimeout(nullptr, static_cast<int>(milliseconds));
+    }
+
+    void Present(HWND topLevel, const RECT& dirty) override {
+        auto found = hosts.find(topLevel);
+        if (found != hosts.end()) found->second->MarkDirty(dirty);
+    }
+
+    void SystemPaletteChanged() override {
+        for (auto& [window, host] : hosts)
+            host->MarkAllDirty();
+    }
+
+private:
+    HWND WindowOfId(Uint32 id) const override {
+        for (const auto& [window, host] : hosts) {
+            if (host->Id() == id) return window;
+        }
+        return nullptr;
+    }
+
+    bool OwnsKeyboardFocus() const override {
+        SDL_Window* focus = SDL_GetKeyboardFocus();
+        for (const auto& [window, host] : hosts) {
+            if (host->Window() == focus) return true;
+        }
+        return false;
+    }
+
+    void Expose(HWND window) override {
+        auto found = hosts.find(window);
+        if (found != hosts.end()) found->second->MarkAllDirty();
+    }
+
+    void Flush() {
+        for (auto& [window, host] : hosts) {
+            if (Framebuffer* frame = FramebufferFor(window)) host->Flush(*frame);
+        }
+    }
+
+    std::map<HWND, std::unique_ptr<SdlHostWindow>> hosts;
+    SdlInput input;
+};
+
+} // namespace
 
 std::unique_ptr<DisplayBackend> MakeSdlBackend() {
-    return nullptr;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
+    auto backend = std::make_unique<SdlBackend>();
+    SetMessageBoxPresenter(ShowSdlMessageBox);
+    return backend;
 }
 
 } // namespace platform

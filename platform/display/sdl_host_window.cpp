@@ -1,0 +1,141 @@
+#include "platform/display/sdl_host_window.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/display/display_class.h"
+#include "platform/gdi_system_palette.h"
+#include "platform/window_manager.h"
+
+namespace platform {
+namespace {
+
+// Beyond this many rectangles one update of the whole window is cheaper.
+constexpr size_t kMaxDirtyRects = 64;
+
+bool HasCaption(HWND window) {
+    return (static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & WS_CAPTION) == WS_CAPTION;
+}
+
+// Framebuffer value -> surface pixel, for the 256 slots of a palette display.
+std::array<Uint32, 256> SlotColours(const SDL_PixelFormat* format) {
+    std::array<Uint32, 256> colours;
+    for (int slot = 0; slot < 256; ++slot) {
+        const PALETTEENTRY& e = gdi::TheSystemPalette().Entry(slot);
+        colours[slot] = SDL_MapRGB(format, e.peRed, e.peGreen, e.peBlue);
+    }
+    return colours;
+}
+
+template <typename Convert>
+void CopyRows(const Framebuffer& frame, SDL_Surface* surface, const SDL_Rect& area,
+              Convert convert) {
+    for (int y = area.y; y < area.y + area.h; ++y) {
+        const uint32_t* in = frame.Row(y) + area.x;
+        auto* out =
+            reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch) +
+            area.x;
+        for (int i = 0; i < area.w; ++i)
+            out[i] = convert(in[i]);
+    }
+}
+
+} // namespace
+
+SdlHostWindow::SdlHostWindow(HWND topLevel) : topLevel(topLevel) {
+    char title[256] = "";
+    GetWindowTextA(topLevel, title, sizeof title);
+    Uint32 flags = SDL_WINDOW_HIDDEN | (HasCaption(topLevel) ? 0 : SDL_WINDOW_BORDERLESS);
+    window = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 1, 1, flags);
+}
+
+SdlHostWindow::~SdlHostWindow() {
+    if (window) SDL_DestroyWindow(window);
+}
+
+void SdlHostWindow::Follow() {
+    RECT client;
+    if (!window || !ClientRectOnScreen(topLevel, &client)) return;
+    bool visible = IsShownOnScreen(topLevel);
+    if (visible) ApplyGeometry(client, IsFullScreen(topLevel));
+    if (visible != shown) {
+        visible ? SDL_ShowWindow(window) : SDL_HideWindow(window);
+        shown = visible;
+        allDirty = true;
+    }
+    char title[256] = "";
+    GetWindowTextA(topLevel, title, sizeof title);
+    SDL_SetWindowTitle(window, title);
+}
+
+void SdlHostWindow::ApplyGeometry(const RECT& client, bool wantFullScreen) {
+    if (wantFullScreen != fullScreen) {
+        SDL_SetWindowFullscreen(window, wantFullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        fullScreen = wantFullScreen;
+        allDirty = true;
+    }
+    if (fullScreen) return;
+    int width = std::max<LONG>(client.right - client.left, 1);
+    int height = std::max<LONG>(client.bottom - client.top, 1);
+    int oldWidth, oldHeight;
+    SDL_GetWindowSize(window, &oldWidth, &oldHeight);
+    if (oldWidth != width || oldHeight != height) {
+        SDL_SetWindowSize(window, width, height);
+        allDirty = true;
+    }
+    SDL_SetWindowPosition(window, client.left, client.top);
+}
+
+void SdlHostWindow::MarkDirty(const RECT& area) {
+    if (allDirty) return;
+    if (dirty.size() == kMaxDirtyRects) {
+        allDirty = true;
+        dirty.clear();
+        return;
+    }
+    dirty.push_back(SDL_Rect{area.left, area.top, area.right - area.left, area.bottom - area.top});
+}
+
+void SdlHostWindow::Flush(const Framebuffer& frame) {
+    if (!shown || (!allDirty && dirty.empty())) return;
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    if (!surface || surface->format->BytesPerPixel != 4) return;
+    SDL_Rect bounds{0, 0, std::min<int>(surface->w, frame.Width()),
+                    std::min<int>(surface->h, frame.Height())};
+    if (allDirty) dirty.assign(1, SDL_Rect{0, 0, surface->w, surface->h});
+    std::vector<SDL_Rect> shownAreas;
+    std::array<Uint32, 256> slotColours{};
+    if (CurrentDisplayClass() == DisplayClass::Palette) slotColours = SlotColours(surface->format);
+    SDL_LockSurface(surface);
+    for (const SDL_Rect& area : dirty) {
+        SDL_Rect clipped;
+        if (!SDL_IntersectRect(&area, &bounds, &clipped)) continue;
+        CopyArea(frame, surface, clipped, slotColours);
+        shownAreas.push_back(clipped);
+    }
+    SDL_UnlockSurface(surface);
+    if (allDirty) {
+        SDL_UpdateWindowSurface(window);
+    } else if (!shownAreas.empty()) {
+        SDL_UpdateWindowSurfaceRects(window, shownAreas.data(),
+                                     static_cast<int>(shownAreas.size()));
+    }
+    dirty.clear();
+    allDirty = false;
+}
+
+void SdlHostWindow::CopyArea(const Framebuffer& frame, SDL_Surface* surface, const SDL_Rect& area,
+                             const std::array<Uint32, 256>& slotColours) {
+    const SDL_PixelFormat* format = surface->format;
+    if (CurrentDisplayClass() == DisplayClass::Palette) {
+        CopyRows(frame, surface, area, [&](uint32_t slot) { return slotColours[slot & 0xFF]; });
+    } else if (format->format == SDL_PIXELFORMAT_RGB888) {
+        CopyRows(frame, surface, area, [](uint32_t rgb) { return rgb; });
+    } else {
+        CopyRows(frame, surface, area, [format](uint32_t rgb) {
+            return SDL_MapRGB(format, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+        });
+    }
+}
+
+} // namespace platform
