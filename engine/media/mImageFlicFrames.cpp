@@ -84,12 +84,13 @@ bool mImageFlic::DecodeSubChunks(LONG count) {
         int64_t start = stream->bufferOffset + (stream->current - stream->bufferStart);
         DWORD size = U32At(stream->current);
         WORD type = U16At(stream->current + 4);
-        stream->current += subChunkHeaderSize;
-        coloursChanged |= DecodeSubChunk(type);
-        int64_t next = start + (type == chunkBlack ? subChunkHeaderSize : int64_t(size));
         // A size that does not even cover its own header would have the frame read the
         // same bytes again; it ends the frame like data that runs out.
-        if (next < start + subChunkHeaderSize || next > INT32_MAX || Seek(LONG(next), 0) < 0) break;
+        int64_t next = start + (type == chunkBlack ? subChunkHeaderSize : int64_t(size));
+        if (next < start + subChunkHeaderSize || next > INT32_MAX) break;
+        stream->current += subChunkHeaderSize;
+        coloursChanged |= DecodeSubChunk(type);
+        if (Seek(LONG(next), 0) < 0) break;
     }
     return coloursChanged;
 }
