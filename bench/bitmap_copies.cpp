@@ -59,6 +59,11 @@ template <class Draw> void Measure(benchmark::State& state, Draw draw) {
     scene.Count(state);
 }
 
+// One of the four copies of the sprite onto the stage.
+template <class Copy> auto Copying(Copy copy) {
+    return [copy](Scene& scene) { (scene.sprite.get()->*copy)(&scene.stage, &scene.rect, 0, 0); };
+}
+
 void MemcpyRows(Scene& scene) {
     const mBitmapInfo& from = *scene.sprite->info;
     const mBitmapInfo& to = *scene.stage.info;
@@ -89,18 +94,11 @@ void Rectangles(benchmark::internal::Benchmark* benchmark) {
 } // namespace
 
 BENCHMARK_CAPTURE(Measure, MemcpyRows, MemcpyRows)->Apply(Rectangles);
-BENCHMARK_CAPTURE(Measure, CopyOpaque, [](Scene& scene) {
-    scene.sprite->CopyOpaque(&scene.stage, &scene.rect, 0, 0);
-})->Apply(Rectangles);
-BENCHMARK_CAPTURE(Measure, CopyTransparent, [](Scene& scene) {
-    scene.sprite->CopyTransparent(&scene.stage, &scene.rect, 0, 0);
-})->Apply(Rectangles);
-BENCHMARK_CAPTURE(Measure, CopyMapped, [](Scene& scene) {
-    scene.sprite->CopyMapped(&scene.stage, &scene.rect, 0, 0);
-})->Apply(Rectangles);
-BENCHMARK_CAPTURE(Measure, CopyTransparentMapped, [](Scene& scene) {
-    scene.sprite->CopyTransparentMapped(&scene.stage, &scene.rect, 0, 0);
-})->Apply(Rectangles);
+BENCHMARK_CAPTURE(Measure, CopyOpaque, Copying(&mBitmap::CopyOpaque))->Apply(Rectangles);
+BENCHMARK_CAPTURE(Measure, CopyTransparent, Copying(&mBitmap::CopyTransparent))->Apply(Rectangles);
+BENCHMARK_CAPTURE(Measure, CopyMapped, Copying(&mBitmap::CopyMapped))->Apply(Rectangles);
+BENCHMARK_CAPTURE(Measure, CopyTransparentMapped, Copying(&mBitmap::CopyTransparentMapped))
+    ->Apply(Rectangles);
 BENCHMARK_CAPTURE(Measure, MemsetRows, MemsetRows)->Apply(Rectangles);
 BENCHMARK_CAPTURE(Measure, Fill, [](Scene& scene) {
     scene.stage.Fill(7, &scene.rect, 1);

@@ -244,8 +244,16 @@ void mBitmap::PaintTo(HDC windowDC, const RECT* rect, LONG sourceX, LONG sourceY
     if (record.memoryDC) {
         BitBlt(windowDC, rect->left, rect->top, width, height, record.memoryDC, sourceX, sourceY,
                SRCCOPY);
-    } else if (drawHeader) {
-        StretchDIBits(windowDC, rect->left, rect->top, width, height, sourceX, sourceY, width,
-                      height, record.bits, drawHeader, DIB_RGB_COLORS, SRCCOPY);
+        return;
     }
+    if (!drawHeader) return;
+    // StretchDIBits counts the source rows of a bottom-up DIB from the bottom, and the header
+    // always says bottom-up: a top-down bitmap's rows are drawn mirrored back into place.
+    if (record.topDown)
+        StretchDIBits(windowDC, rect->left, rect->bottom, width, -height, sourceX, sourceY, width,
+                      height, record.bits, drawHeader, DIB_RGB_COLORS, SRCCOPY);
+    else
+        StretchDIBits(windowDC, rect->left, rect->top, width, height, sourceX,
+                      record.height - sourceY - height, width, height, record.bits, drawHeader,
+                      DIB_RGB_COLORS, SRCCOPY);
 }
