@@ -1,0 +1,38 @@
+#include "tools/media/OpenImage.h"
+
+#include "tools/media/ConsoleReports.h"
+
+namespace {
+
+bool Failed(const char* what, const char* file) {
+    PrintFailure(what, file);
+    return false;
+}
+
+} // namespace
+
+bool OpenImage::Open(const char* file) {
+    if (!image_.Open(file, 0)) return Failed("cannot open", file);
+    if (!image_.ReadHeader()) return Failed("not a FLIC animation", file);
+    if (!target_.Create(Format().width, Format().height, Playback().bitsPerPixel) ||
+        !image_.SetTarget(&target_))
+        return Failed("cannot make a frame bitmap for", file);
+    return Draw(Playback().paletteChanged);
+}
+
+bool OpenImage::ShowFrame(long n) {
+    image_.SeekFrame(n, 0);
+    return Draw(Playback().paletteChanged);
+}
+
+bool OpenImage::ShowRingFrame() {
+    image_.SeekFrame(Format().frameCount - 1, 0);
+    return ShowFrame(0);
+}
+
+// A seek decodes the next frame at once, a jump leaves it to the draw: either may bring colours.
+bool OpenImage::Draw(bool paletteChangedBySeek) {
+    bool drawn = image_.Draw(0, 0, nullptr) >= 0;
+    paletteChanged_ = paletteChangedBySeek || Playback().paletteChanged;
+    return drawn;
+}

@@ -1,0 +1,64 @@
+// frames FILE DIR: every frame as DIR/frame_NNN.png, through that frame's own palette.
+#include <png.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tools/media/ConsoleReports.h"
+#include "tools/media/OpenImage.h"
+#include "tools/media/commands.h"
+
+namespace {
+
+bool WriteFramePng(const std::string& path, const mBitmapInfo& picture, const RGBQUAD* palette) {
+    std::vector<BYTE> rgb;
+    rgb.reserve(static_cast<size_t>(picture.width) * picture.height * 3);
+    for (LONG y = 0; y < picture.height; ++y) {
+        const BYTE* row = picture.topRow + y * picture.pitch;
+        for (LONG x = 0; x < picture.width; ++x) {
+            const RGBQUAD& c = palette[row[x]];
+            rgb.insert(rgb.end(), {c.rgbRed, c.rgbGreen, c.rgbBlue});
+        }
+    }
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(picture.width);
+    image.height = static_cast<png_uint_32>(picture.height);
+    image.format = PNG_FORMAT_RGB;
+    return png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), picture.width * 3,
+                                   nullptr) != 0;
+}
+
+// Numbers padded to the width of the largest (at least three digits), so names sort.
+std::string FrameName(const char* directory, long n, long frames) {
+    size_t digits = std::max<size_t>(3, std::to_string(frames - 1).size());
+    std::string number = std::to_string(n);
+    number.insert(0, digits - std::min(digits, number.size()), '0');
+    return std::string(directory) + "/frame_" + number + ".png";
+}
+
+} // namespace
+
+int RunFrames(const char* file, const char* directory) {
+    OpenImage image;
+    if (!image.Open(file)) return 1;
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    long frames = image.Format().frameCount;
+    for (long n = 0; n < frames; ++n) {
+        if (n > 0 && !image.ShowFrame(n)) {
+            std::fprintf(stderr, "lumaris-media: frame %ld cannot be decoded: %s\n", n, file);
+            return 1;
+        }
+        std::string path = FrameName(directory, n, frames);
+        if (!WriteFramePng(path, image.Picture(), image.Palette())) {
+            PrintFailure("cannot write", path.c_str());
+            return 1;
+        }
+    }
+    std::printf("%ld frames written to %s\n", frames, directory);
+    return 0;
+}
