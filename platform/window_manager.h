@@ -20,7 +20,10 @@ bool IsShownOnScreen(HWND window);
 // A visible or hidden top-level pop-up window whose rectangle covers the whole desktop.
 bool IsFullScreen(HWND window);
 
-// Every live top-level window (not the desktop window), oldest first.
+// Every live top-level window (not the desktop window), bottom of the z-order first.
 std::vector<HWND> TopLevelWindows();
+
+// The cursor is to be drawn: its show count is not negative and a shape is set.
+bool CursorIsShown();
 
 } // namespace platform

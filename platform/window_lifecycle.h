@@ -1,0 +1,16 @@
+// Steps of showing, hiding and tearing down windows shared by several calls.
+#pragma once
+#include "platform/win32.h"
+
+namespace platform {
+
+// Visibility changes with their messages; WM_SHOWWINDOW only when asked (ShowWindow sends
+// it, SetWindowPos does not).
+void RevealWindow(HWND window, bool notify);
+void ConcealWindow(HWND window, bool notify);
+
+// Tears a window and its descendants down without WM_DESTROY (WM_NCDESTROY only), for a
+// creation that failed before WM_CREATE.
+void DiscardWindow(HWND window);
+
+} // namespace platform
