@@ -1,0 +1,8 @@
+# The committed artwork must be exactly what the generator makes.
+if(TARGET lumaris-artwork)
+  add_test(NAME artwork_matches_committed
+           COMMAND ${CMAKE_COMMAND} -DGENERATOR=$<TARGET_FILE:lumaris-artwork>
+                   -DSCRATCH=${CMAKE_CURRENT_BINARY_DIR}/artwork_scratch
+                   -DCOMMITTED=${PROJECT_SOURCE_DIR}/resources
+                   -P ${PROJECT_SOURCE_DIR}/tools/artwork/CompareWithCommitted.cmake)
+endif()
