@@ -9,12 +9,14 @@ constexpr size_t kFileEntry = 16;
 
 uint32_t ReadLittle(const Bytes& bytes, size_t at, size_t width) {
     uint32_t value = 0;
-    for (size_t i = 0; i < width; ++i) value |= uint32_t{bytes[at + i]} << (8 * i);
+    for (size_t i = 0; i < width; ++i)
+        value |= uint32_t{bytes[at + i]} << (8 * i);
     return value;
 }
 
 void AppendLittle(Bytes& bytes, uint32_t value, size_t width) {
-    for (size_t i = 0; i < width; ++i) bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    for (size_t i = 0; i < width; ++i)
+        bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
 // The group entry repeats the file entry's first 12 bytes (size, colours, planes, depth,
@@ -27,7 +29,8 @@ void AppendGroupEntry(Bytes& directory, const Bytes& file, size_t entry, uint16_
 } // namespace
 
 bool SplitIcon(const Bytes& file, uint16_t firstId, SplitIconFile& split, std::string& error) {
-    if (file.size() < kDirectoryHeader || ReadLittle(file, 0, 2) != 0 || ReadLittle(file, 2, 2) != 1) {
+    if (file.size() < kDirectoryHeader || ReadLittle(file, 0, 2) != 0 ||
+        ReadLittle(file, 2, 2) != 1) {
         error = "not an icon file";
         return false;
     }

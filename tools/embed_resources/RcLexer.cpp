@@ -6,20 +6,31 @@ namespace embed {
 
 namespace {
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsSpace(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 
-bool EndsWord(char c) { return !c || IsSpace(c) || c == '"' || c == ',' || c == '{' || c == '}'; }
+bool EndsWord(char c) {
+    return !c || IsSpace(c) || c == '"' || c == ',' || c == '{' || c == '}';
+}
 
 // Unknown escapes keep their backslash, so Windows paths survive.
 std::string Unescaped(char c) {
     switch (c) {
-    case 'n': return "\n";
-    case 't': return "\t";
-    case 'r': return "\r";
-    case 'a': return "\a";
-    case '\\': return "\\";
-    case '"': return "\"";
-    default: return std::string("\\") + c;
+    case 'n':
+        return "\n";
+    case 't':
+        return "\t";
+    case 'r':
+        return "\r";
+    case 'a':
+        return "\a";
+    case '\\':
+        return "\\";
+    case '"':
+        return "\"";
+    default:
+        return std::string("\\") + c;
     }
 }
 
@@ -42,13 +53,15 @@ bool RcLexer::AtLineStart() const {
 // what the script means, so they are refused rather than ignored.
 bool RcLexer::SkipDirective(std::string& problem) {
     size_t start = ++at;
-    while (std::isalpha(static_cast<unsigned char>(Peek()))) ++at;
+    while (std::isalpha(static_cast<unsigned char>(Peek())))
+        ++at;
     std::string directive = source.substr(start, at - start);
     if (directive != "include" && directive != "pragma") {
         problem = "unsupported directive #" + directive;
         return false;
     }
-    while (Peek() && Peek() != '\n') ++at;
+    while (Peek() && Peek() != '\n')
+        ++at;
     return true;
 }
 
@@ -59,14 +72,16 @@ bool RcLexer::SkipSpaceAndComments(std::string& problem) {
         if (IsSpace(c)) {
             ++at;
         } else if (c == '/' && Peek(1) == '/') {
-            while (Peek() && Peek() != '\n') ++at;
+            while (Peek() && Peek() != '\n')
+                ++at;
         } else if (c == '/' && Peek(1) == '*') {
             size_t close = source.find("*/", at + 2);
             if (close == std::string::npos) {
                 problem = "unterminated comment";
                 return false;
             }
-            for (; at < close + 2; ++at) line += source[at] == '\n';
+            for (; at < close + 2; ++at)
+                line += source[at] == '\n';
         } else if (c == '#' && AtLineStart()) {
             if (!SkipDirective(problem)) return false;
         } else {
@@ -96,7 +111,8 @@ Token RcLexer::ReadString() {
 
 Token RcLexer::ReadWord() {
     size_t start = at;
-    while (!EndsWord(Peek())) ++at;
+    while (!EndsWord(Peek()))
+        ++at;
     return {Token::Kind::Word, source.substr(start, at - start), line};
 }
 
@@ -104,12 +120,21 @@ Token RcLexer::Next() {
     std::string problem;
     if (!SkipSpaceAndComments(problem)) return {Token::Kind::Invalid, problem, line};
     switch (Peek()) {
-    case '\0': return {Token::Kind::End, "", line};
-    case ',': ++at; return {Token::Kind::Comma, ",", line};
-    case '{': ++at; return {Token::Kind::Open, "{", line};
-    case '}': ++at; return {Token::Kind::Close, "}", line};
-    case '"': return ReadString();
-    default: return ReadWord();
+    case '\0':
+        return {Token::Kind::End, "", line};
+    case ',':
+        ++at;
+        return {Token::Kind::Comma, ",", line};
+    case '{':
+        ++at;
+        return {Token::Kind::Open, "{", line};
+    case '}':
+        ++at;
+        return {Token::Kind::Close, "}", line};
+    case '"':
+        return ReadString();
+    default:
+        return ReadWord();
     }
 }
 

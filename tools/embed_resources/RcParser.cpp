@@ -11,7 +11,8 @@ namespace embed {
 namespace {
 
 std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
 }
 
@@ -30,9 +31,8 @@ bool IsMemoryOption(const std::string& word) {
 // Statements of the resource language that the embedder does not build.
 bool IsUnsupportedStatement(const std::string& word) {
     return IsKeyword(word, {"ACCELERATORS", "CURSOR", "DIALOG", "DIALOGEX", "FONT", "HTML",
-                            "LANGUAGE", "MENU", "MENUEX", "MESSAGETABLE", "VERSIONINFO",
-                            "TOOLBAR", "BEGIN", "END", "STRINGTABLE", "CHARACTERISTICS",
-                            "VERSION"});
+                            "LANGUAGE", "MENU", "MENUEX", "MESSAGETABLE", "VERSIONINFO", "TOOLBAR",
+                            "BEGIN", "END", "STRINGTABLE", "CHARACTERISTICS", "VERSION"});
 }
 
 // Decimal or 0x hexadecimal, with the optional L suffix of resource scripts.
@@ -57,7 +57,8 @@ public:
 
 private:
     void Advance() { token = lexer.Next(); }
-    bool Fail(const std::string& message);
+    bool Fail(const std::string& message) { return FailAt(token.line, message); }
+    bool FailAt(int line, const std::string& message);
     bool Is(Token::Kind kind) const { return token.kind == kind; }
     bool IsWord(const char* keyword) const {
         return Is(Token::Kind::Word) && Upper(token.text) == keyword;
@@ -76,8 +77,11 @@ private:
     std::string problem;
 };
 
-bool Parser::Fail(const std::string& message) {
-    problem = "line " + std::to_string(token.line) + ": " + message;
+// A token the lexer could not read explains the failure better than what was expected.
+bool Parser::FailAt(int line, const std::string& message) {
+    bool unreadable = Is(Token::Kind::Invalid);
+    problem = "line " + std::to_string(unreadable ? token.line : line) + ": " +
+              (unreadable ? token.text : message);
     return false;
 }
 
@@ -92,7 +96,6 @@ bool Parser::Run(std::string& error) {
 }
 
 bool Parser::Statement() {
-    if (Is(Token::Kind::Invalid)) return Fail(token.text);
     if (IsWord("STRINGTABLE")) return StringTable();
     if (!Is(Token::Kind::Word) || IsUnsupportedStatement(token.text))
         return Fail("unknown statement '" + token.text + "'");
@@ -101,7 +104,8 @@ bool Parser::Statement() {
 
 bool Parser::StringTable() {
     Advance();
-    while (Is(Token::Kind::Word) && IsMemoryOption(token.text)) Advance();
+    while (Is(Token::Kind::Word) && IsMemoryOption(token.text))
+        Advance();
     if (!IsWord("BEGIN") && !Is(Token::Kind::Open)) return Fail("STRINGTABLE without BEGIN");
     Advance();
     while (!IsWord("END") && !Is(Token::Kind::Close)) {
@@ -112,7 +116,6 @@ bool Parser::StringTable() {
 }
 
 bool Parser::StringEntryLine() {
-    if (Is(Token::Kind::Invalid)) return Fail(token.text);
     uint16_t id = 0;
     if (!Is(Token::Kind::Word) || !ParseNumber(token.text, id))
         return Fail("expected a string id or END, found '" + token.text + "'");
@@ -169,11 +172,12 @@ bool Parser::FileStatement() {
     resource.line = token.line;
     Name(resource.name);
     if (!TypeOf(resource)) return false;
-    while (Is(Token::Kind::Word) && IsMemoryOption(token.text)) Advance();
+    while (Is(Token::Kind::Word) && IsMemoryOption(token.text))
+        Advance();
     // A bare file name must at least look like one, or a missing name would swallow the
     // next statement.
     bool bareFile = Is(Token::Kind::Word) && token.text.find('.') != std::string::npos;
-    if (!Is(Token::Kind::String) && !bareFile) return Fail("expected a file name");
+    if (!Is(Token::Kind::String) && !bareFile) return FailAt(resource.line, "expected a file name");
     resource.path = token.text;
     if (!FileResourceUnique(resource)) return false;
     script.files.push_back(resource);

@@ -44,8 +44,8 @@ bool Builder::AddIcon(const FileResource& resource, Bytes& file, std::string& er
     SplitIconFile split;
     if (!SplitIcon(file, nextIconId, split, error)) return false;
     for (Bytes& image : split.images) {
-        built.resources.push_back(
-            {ResourceName::Number(kTypeIcon), ResourceName::Number(nextIconId++), std::move(image)});
+        built.resources.push_back({ResourceName::Number(kTypeIcon),
+                                   ResourceName::Number(nextIconId++), std::move(image)});
     }
     built.resources.push_back({resource.type, resource.name, std::move(split.groupDirectory)});
     return true;
@@ -70,9 +70,12 @@ bool Builder::Add(const FileResource& resource, std::string& error) {
     }
     built.filesRead.push_back(path);
     switch (resource.kind) {
-    case FileKind::Icon: return AddIcon(resource, file, error);
-    case FileKind::Bitmap: return AddBitmap(resource, file, error);
-    case FileKind::Raw: break;
+    case FileKind::Icon:
+        return AddIcon(resource, file, error);
+    case FileKind::Bitmap:
+        return AddBitmap(resource, file, error);
+    case FileKind::Raw:
+        break;
     }
     built.resources.push_back({resource.type, resource.name, std::move(file)});
     return true;

@@ -59,7 +59,8 @@ std::string DepfileName(const std::string& path) {
 
 std::string Depfile(const Arguments& arguments, const embed::EmbeddedResources& built) {
     std::string out = DepfileName(arguments.output) + ": " + DepfileName(arguments.script);
-    for (const std::string& file : built.filesRead) out += " \\\n  " + DepfileName(file);
+    for (const std::string& file : built.filesRead)
+        out += " \\\n  " + DepfileName(file);
     return out + "\n";
 }
 
