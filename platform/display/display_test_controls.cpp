@@ -44,12 +44,13 @@ std::vector<COLORREF> ShownClientPixels(HWND window) {
 
 int PresentCount() {
     HeadlessBackend* headless = Headless();
-    return headless ? static_cast<int>(headless->Presents().size()) : 0;
+    return headless ? headless->PresentCount() : 0;
 }
 
 std::vector<PresentRecord> Presents() {
     HeadlessBackend* headless = Headless();
-    return headless ? headless->Presents() : std::vector<PresentRecord>{};
+    if (!headless) return {};
+    return std::vector<PresentRecord>(headless->Presents().begin(), headless->Presents().end());
 }
 
 void ResetPresentCounts() {

@@ -6,6 +6,11 @@
 #include <thread>
 
 namespace platform {
+namespace {
+
+constexpr size_t kKeptPresents = 4096;
+
+} // namespace
 
 SIZE DesktopSizeFromEnvironment() {
     SIZE size{1024, 768};
@@ -26,13 +31,24 @@ void HeadlessBackend::WaitForInput(DWORD milliseconds) {
 }
 
 void HeadlessBackend::Present(HWND topLevel, const RECT& dirty) {
-    presents.push_back({topLevel, dirty});
+    Record(topLevel, dirty);
 }
 
 void HeadlessBackend::SystemPaletteChanged() {
     for (auto& [window, frame] : Framebuffers()) {
-        presents.push_back({window, RECT{0, 0, frame.Width(), frame.Height()}});
+        Record(window, RECT{0, 0, frame.Width(), frame.Height()});
     }
+}
+
+void HeadlessBackend::Record(HWND topLevel, const RECT& area) {
+    ++presentCount;
+    presents.push_back({topLevel, area});
+    if (presents.size() > kKeptPresents) presents.pop_front();
+}
+
+void HeadlessBackend::ForgetPresents() {
+    presentCount = 0;
+    presents.clear();
 }
 
 } // namespace platform

@@ -1,6 +1,6 @@
 // A display in memory only: the pictures exist, nothing is shown, no input ever arrives.
 #pragma once
-#include <vector>
+#include <deque>
 
 #include "platform/display/backend.h"
 #include "platform/testing/display.h"
@@ -19,12 +19,17 @@ public:
     void Present(HWND topLevel, const RECT& dirty) override;
     void SystemPaletteChanged() override;
 
-    const std::vector<testing::PresentRecord>& Presents() const { return presents; }
-    void ForgetPresents() { presents.clear(); }
+    // Every present is counted; only the latest are kept, so a long run stays small.
+    int PresentCount() const { return presentCount; }
+    const std::deque<testing::PresentRecord>& Presents() const { return presents; }
+    void ForgetPresents();
 
 private:
+    void Record(HWND topLevel, const RECT& area);
+
     SIZE desktop;
-    std::vector<testing::PresentRecord> presents;
+    int presentCount = 0;
+    std::deque<testing::PresentRecord> presents;
 };
 
 // LUMARIS_DESKTOP_SIZE=WxH, else 1024 x 768.

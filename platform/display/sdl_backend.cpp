@@ -58,6 +58,10 @@ public:
 
     void Present(HWND topLevel, const RECT& dirty) override {
         auto found = hosts.find(topLevel);
+        if (found == hosts.end()) {
+            TopLevelChanged(topLevel); // a window drawn before anyone reported it
+            found = hosts.find(topLevel);
+        }
         if (found != hosts.end()) found->second->MarkDirty(dirty);
     }
 

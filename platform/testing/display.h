@@ -28,7 +28,7 @@ struct PresentRecord {
     RECT area; // client coordinates of the top-level window
 };
 int PresentCount();
-std::vector<PresentRecord> Presents();
+std::vector<PresentRecord> Presents(); // the latest few thousand, oldest first
 void ResetPresentCounts();
 
 // Back to the default display: true colour, 1024 x 768 desktop, fresh system palette and
