@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/gfx/mBitmap.h"
+#include "platform/testing/display.h"
 #include "platform/testing/message_boxes.h"
 
 #include <gtest/gtest.h>
@@ -24,15 +25,22 @@ inline BYTE& PixelAt(mBitmap& bitmap, LONG x, LONG y) {
 using Boxes = std::vector<std::string>;
 
 // "caption/text" of every box shown since the last call.
-inline std::vector<std::string> TakeBoxes() {
-    std::vector<std::string> shown;
+inline Boxes TakeBoxes() {
+    Boxes shown;
     for (const auto& box : platform::testing::TakeMessageBoxes())
         shown.push_back(box.caption + "/" + box.text);
     return shown;
 }
 
+// Every test starts on the default display and must leave no unexpected report behind.
 class BitmapTest : public ::testing::Test {
 protected:
-    void SetUp() override { platform::testing::ClearMessageBoxes(); }
-    void TearDown() override { EXPECT_TRUE(TakeBoxes().empty()); }
+    void SetUp() override {
+        platform::testing::ResetDisplay();
+        platform::testing::ClearMessageBoxes();
+    }
+    void TearDown() override {
+        EXPECT_EQ(TakeBoxes(), Boxes{});
+        platform::testing::ResetDisplay();
+    }
 };
