@@ -46,7 +46,11 @@ SdlHostWindow::SdlHostWindow(HWND topLevel) : topLevel(topLevel) {
     char title[256] = "";
     GetWindowTextA(topLevel, title, sizeof title);
     Uint32 flags = SDL_WINDOW_HIDDEN | (HasCaption(topLevel) ? 0 : SDL_WINDOW_BORDERLESS);
-    window = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 1, 1, flags);
+    RECT client{0, 0, 1, 1};
+    ClientRectOnScreen(topLevel, &client);
+    window = SDL_CreateWindow(title, client.left, client.top,
+                              std::max<LONG>(client.right - client.left, 1),
+                              std::max<LONG>(client.bottom - client.top, 1), flags);
 }
 
 SdlHostWindow::~SdlHostWindow() {
@@ -62,6 +66,8 @@ void SdlHostWindow::Follow() {
         visible ? SDL_ShowWindow(window) : SDL_HideWindow(window);
         shown = visible;
         allDirty = true;
+        // Some hosts place a window only once it is mapped.
+        if (visible) ApplyGeometry(client, fullScreen);
     }
     char title[256] = "";
     GetWindowTextA(topLevel, title, sizeof title);
