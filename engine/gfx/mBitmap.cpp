@@ -161,13 +161,13 @@ bool mBitmap::CreateSection(LONG width, LONG height, LONG bitsPerPixel) {
     prepared.header.biPlanes = 1;
     prepared.header.biBitCount = static_cast<WORD>(bitsPerPixel ? bitsPerPixel : 8);
     if (record.colours)
-        std::memcpy(prepared.colours, record.colours, std::min(ColourCount(), 256) * 4);
+        std::memcpy(prepared.colours, record.colours,
+                    std::min(ColourCount(), 256) * sizeof(RGBQUAD));
     else
         LoadDefaultColours(prepared.colours);
 
     Reset();
-    const mBitmapGeometry geometry(width, height < 0 ? -height : height,
-                                   prepared.header.biBitCount);
+    const mBitmapGeometry geometry(width, height, prepared.header.biBitCount); // sign ignored
     if (!geometry.valid) {
         Error(classBitmap, errOutOfMemory);
         return false;

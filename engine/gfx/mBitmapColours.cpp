@@ -27,12 +27,13 @@ void ReadPaletteResource(void* bytes, DWORD size, RGBQUAD* table) {
     stream.OpenMemory(bytes, LONG(size));
     const StreamState& state = *stream.State();
     if (stream.DescendRiff(mmioFOURCC('P', 'A', 'L', ' ')) &&
-        stream.FindChunk(mmioFOURCC('d', 'a', 't', 'a')) && stream.Require(4) >= 4) {
-        const BYTE* data = state.current;
+        stream.FindChunk(mmioFOURCC('d', 'a', 't', 'a'))) {
         const LONG available = std::min(stream.Require(4 + 256 * 4), state.lastChunkSize);
-        const LONG count = std::min<LONG>({data[2] | data[3] << 8, 256, (available - 4) / 4});
+        const BYTE* data = state.current;
+        const LONG count =
+            available < 4 ? 0 : std::min<LONG>({data[2] | data[3] << 8, 256, (available - 4) / 4});
         for (LONG i = 0; i < count; ++i) {
-            const BYTE* entry = state.current + 4 + 4 * i;
+            const BYTE* entry = data + 4 + 4 * i;
             table[i] = RGBQUAD{entry[2], entry[1], entry[0], 0};
         }
     }
