@@ -50,7 +50,8 @@ public:
     bool CreateSection(LONG width, LONG height, LONG bitsPerPixel = 0);
 
     // Replaces colours[first ..] by entries (cut at the table's end) and bumps
-    // colourVersion. Returns 0, changing nothing, without entries, table or valid first.
+    // colourVersion; returns how many entries were replaced. Without entries, a table or a
+    // first index within it: 0 and nothing changes, not even the version.
     int SetColours(const RGBQUAD* entries, int first, int count);
     // The optional "PALETTE" resource "default" of mObject::resourceModule, else the
     // built-in table: 256 entries.
@@ -71,7 +72,8 @@ public:
     void Fill(BYTE colourIndex, const RECT* rects, int count);
 
     // Copies this bitmap from (sourceX, sourceY) onto rect of destination, choosing the
-    // copy by flags. The caller clips; rect is never empty.
+    // copy by flags. The caller clips; rect is never empty, and destination is another
+    // bitmap.
     void BlitTo(mBitmap* destination, const RECT* rect, LONG sourceX, LONG sourceY);
     void CopyOpaque(mBitmap* destination, const RECT* rect, LONG sourceX, LONG sourceY) const;
     void CopyTransparent(mBitmap* destination, const RECT* rect, LONG sourceX, LONG sourceY) const;
