@@ -88,4 +88,25 @@ uint8_t RampIndex(Ramp ramp, double brightness) {
     return static_cast<uint8_t>(range.first + step);
 }
 
+Blend ColourOf(uint8_t index, double weight) {
+    const flic::Rgb& c = SaverPalette()[index];
+    return {c.r * weight, c.g * weight, c.b * weight};
+}
+
+uint8_t NearestEntry(Ramp first, Ramp second, Blend colour) {
+    uint8_t best = 0;
+    double bestDistance = 0;
+    for (Ramp ramp : {first, second}) {
+        RampRange range = RangeOf(ramp);
+        for (int i = range.first; i < range.first + range.count; ++i) {
+            Blend entry = ColourOf(static_cast<uint8_t>(i), 1);
+            double dr = entry.r - colour.r, dg = entry.g - colour.g, db = entry.b - colour.b;
+            double distance = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+            if (best == 0 || distance < bestDistance)
+                best = static_cast<uint8_t>(i), bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 } // namespace artwork

@@ -20,4 +20,12 @@ RampRange RangeOf(Ramp ramp);
 // The ramp entry for a brightness 0..1; never the background's index.
 uint8_t RampIndex(Ramp ramp, double brightness);
 
+// A colour with components 0..255, for blends of two surfaces.
+struct Blend {
+    double r = 0, g = 0, b = 0;
+};
+Blend ColourOf(uint8_t index, double weight);
+// The entry of either ramp closest to the blend (weighted for the eye's sensitivity).
+uint8_t NearestEntry(Ramp first, Ramp second, Blend colour);
+
 } // namespace artwork

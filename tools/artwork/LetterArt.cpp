@@ -36,14 +36,26 @@ std::vector<Picture> LetterArt::Render(const std::vector<double>& yaws) {
     return pictures;
 }
 
-Picture LetterArt::Quantise(const PixelLight& light) const {
-    Picture picture(light.surface.size(), 0);
-    for (size_t i = 0; i < picture.size(); ++i) {
-        if (light.surface[i] == 0) continue;
-        Ramp ramp = light.surface[i] == 1 ? look_.face : Ramp::Grey;
-        picture[i] = RampIndex(ramp, light.brightness[i]);
-    }
+Picture LetterArt::Quantise(const RenderedPicture& rendered) const {
+    Picture picture(rendered.pixels.size(), 0);
+    for (size_t i = 0; i < picture.size(); ++i)
+        picture[i] = PixelIndex(rendered.pixels[i], rendered.samplesPerPixel);
     return picture;
+}
+
+// Edges against the black background darken along the surface's own ramp; where face and
+// wall meet, the blend of both takes the nearest entry of the two ramps.
+uint8_t LetterArt::PixelIndex(const PixelLight& light, int samplesPerPixel) const {
+    int cap = light.samples[0], wall = light.samples[1];
+    if (cap + wall == 0) return 0;
+    double total = samplesPerPixel;
+    if (wall == 0) return RampIndex(look_.face, light.brightness[0] / total);
+    if (cap == 0) return RampIndex(Ramp::Grey, light.brightness[1] / total);
+    Blend capColour = ColourOf(RampIndex(look_.face, light.brightness[0] / cap), cap / total);
+    Blend wallColour = ColourOf(RampIndex(Ramp::Grey, light.brightness[1] / wall), wall / total);
+    return NearestEntry(
+        look_.face, Ramp::Grey,
+        {capColour.r + wallColour.r, capColour.g + wallColour.g, capColour.b + wallColour.b});
 }
 
 std::vector<double> FullTurn(int count, double start) {

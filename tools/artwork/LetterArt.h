@@ -32,7 +32,8 @@ public:
     std::vector<Picture> Render(const std::vector<double>& yaws);
 
 private:
-    Picture Quantise(const PixelLight& light) const;
+    Picture Quantise(const RenderedPicture& rendered) const;
+    uint8_t PixelIndex(const PixelLight& light, int samplesPerPixel) const;
 
     LetterLook look_;
     Renderer renderer_;

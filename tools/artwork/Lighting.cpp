@@ -12,10 +12,10 @@ struct Material {
     unsigned shininess;
 };
 
-constexpr Material kCap{0.10, 0.80, 0.55, 32};
+constexpr Material kCap{0.10, 0.80, 0.65, 24};
 constexpr Material kWall{0.08, 0.65, 0.85, 16};
 
-const Vec3 kKeyPosition{-3.0, 4.0, 6.0};
+const Vec3 kKeyPosition{-1.6, 2.2, 3.2};
 const Vec3 kFillDirection = Normalize({2.5, -1.0, 2.0});
 const Vec3 kRimDirection = Normalize({0.6, 2.0, -2.5});
 constexpr double kKey = 0.85, kFill = 0.30, kRim = 0.40;

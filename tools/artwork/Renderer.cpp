@@ -119,11 +119,10 @@ void Renderer::Rasterise(const std::vector<Face>& faces, Samples& samples) const
         RasteriseFace(faces[i], static_cast<int>(i), samples);
 }
 
-PixelLight Renderer::Resolve(const std::vector<Face>& faces, const Samples& samples) const {
+RenderedPicture Renderer::Resolve(const std::vector<Face>& faces, const Samples& samples) const {
     Vec3 eye{0, 0, eyeDistance_};
-    size_t pixels = static_cast<size_t>(size_) * size_;
-    PixelLight out{std::vector<uint8_t>(pixels, 0), std::vector<double>(pixels, 0.0)};
-    std::vector<int> votes(pixels * 2, 0);
+    RenderedPicture out{std::vector<PixelLight>(static_cast<size_t>(size_) * size_),
+                        supersample_ * supersample_};
     for (int y = 0; y < samples.side; ++y)
         for (int x = 0; x < samples.side; ++x) {
             size_t at = static_cast<size_t>(y) * samples.side + x;
@@ -131,20 +130,16 @@ PixelLight Renderer::Resolve(const std::vector<Face>& faces, const Samples& samp
             const Face& face = faces[samples.face[at]];
             Vec3 hit = eye + RayThrough(x + 0.5, y + 0.5) * samples.depth[at];
             Vec3 normal = face.curved ? CurvedNormal(face, hit) : face.normal;
-            size_t pixel = static_cast<size_t>(y / supersample_) * size_ + x / supersample_;
-            out.brightness[pixel] += std::min(1.0, Shade(face.surface, normal, hit, eye));
-            ++votes[pixel * 2 + (face.surface == Surface::Cap ? 0 : 1)];
+            PixelLight& pixel =
+                out.pixels[static_cast<size_t>(y / supersample_) * size_ + x / supersample_];
+            int surface = static_cast<int>(face.surface);
+            pixel.samples[surface] += 1;
+            pixel.brightness[surface] += std::min(1.0, Shade(face.surface, normal, hit, eye));
         }
-    double perPixel = 1.0 / (supersample_ * supersample_);
-    for (size_t p = 0; p < pixels; ++p) {
-        out.brightness[p] *= perPixel;
-        if (votes[p * 2] + votes[p * 2 + 1] > 0)
-            out.surface[p] = static_cast<uint8_t>(votes[p * 2] >= votes[p * 2 + 1] ? 1 : 2);
-    }
     return out;
 }
 
-PixelLight Renderer::Render(const Pose& pose) const {
+RenderedPicture Renderer::Render(const Pose& pose) const {
     Samples samples;
     samples.side = size_ * supersample_;
     size_t count = static_cast<size_t>(samples.side) * samples.side;

@@ -14,11 +14,15 @@ struct Pose {
     double tilt = 0; // viewer above the letter, radians
 };
 
-// Per pixel: which surface covers most of it (0 none, else 1 + Surface) and the mean
-// brightness over all its samples (background counting as 0).
+// What one pixel's samples saw of each surface: how many samples, and their brightness sum.
 struct PixelLight {
-    std::vector<uint8_t> surface;
-    std::vector<double> brightness;
+    int samples[2] = {0, 0}; // by Surface
+    double brightness[2] = {0, 0};
+};
+
+struct RenderedPicture {
+    std::vector<PixelLight> pixels;
+    int samplesPerPixel;
 };
 
 class Renderer {
@@ -27,14 +31,14 @@ public:
 
     // Scales the picture so that every pose given keeps the letter `margin` pixels inside.
     void FitTo(const std::vector<Pose>& poses, double margin);
-    PixelLight Render(const Pose& pose) const;
+    RenderedPicture Render(const Pose& pose) const;
 
 private:
     struct Samples;
     std::vector<Face> Posed(const Pose& pose) const;
     void Rasterise(const std::vector<Face>& faces, Samples& samples) const;
     void RasteriseFace(const Face& face, int index, Samples& samples) const;
-    PixelLight Resolve(const std::vector<Face>& faces, const Samples& samples) const;
+    RenderedPicture Resolve(const std::vector<Face>& faces, const Samples& samples) const;
     Vec3 RayThrough(double sx, double sy) const;
 
     std::vector<Face> faces_;
