@@ -28,6 +28,16 @@ protected:
         data = bytes;
         stream.OpenMemory(data.data(), LONG(data.size()));
     }
+    // Decodes bytes as one chunk from a fresh stream.
+    template <typename Decoder> void Run(const Bytes& bytes, Decoder decode) {
+        stream.Close();
+        Feed(bytes);
+        FlicReader in(stream);
+        decode(in);
+    }
+    void Run(void (*decoder)(FlicReader&, const FlicCanvas&, RECT&), const Bytes& bytes) {
+        Run(bytes, [&](FlicReader& in) { decoder(in, frame, changed); });
+    }
     void TearDown() override {
         for (LONG row = 0; row < frame.height; ++row)
             EXPECT_EQ(frame.Row(row)[frame.width], unwritten) << "guard of row " << row;
@@ -58,24 +68,16 @@ TEST_F(FlicChunk, ColourPacketsSkipShiftAndStopAtTheTable) {
     Bytes all{1, 0, 0, 0};
     for (int i = 0; i < 256; ++i)
         all.insert(all.end(), {BYTE(i % 2 ? 63 : 0), 1, 2});
-    Feed(all);
-    {
-        FlicReader in(stream);
-        DecodeFlicColours(in, palette, 2);
-    }
+    Run(all, [&](FlicReader& in) { DecodeFlicColours(in, palette, 2); });
     EXPECT_EQ(palette[1].rgbRed, 252);
     EXPECT_EQ(palette[0].rgbRed, 0);
     EXPECT_EQ(palette[255].rgbGreen, 4);
     EXPECT_EQ(palette[255].rgbBlue, 8);
-    stream.Close();
 
     RGBQUAD colours[256] = {};
     // Entries 2 and 6; then a packet whose index runs past 255 and one cut short.
-    Feed({4, 0, 2, 1, 10, 20, 30, 3, 1, 40, 50, 60, 248, 2, 1, 1, 1, 9, 9, 9, 0, 2, 7, 7, 7});
-    {
-        FlicReader in(stream);
-        DecodeFlicColours(in, colours, 0);
-    }
+    Run({4, 0, 2, 1, 10, 20, 30, 3, 1, 40, 50, 60, 248, 2, 1, 1, 1, 9, 9, 9, 0, 2, 7, 7, 7},
+        [&](FlicReader& in) { DecodeFlicColours(in, colours, 0); });
     EXPECT_EQ(colours[2].rgbRed, 10);
     EXPECT_EQ(colours[2].rgbBlue, 30);
     EXPECT_EQ(colours[6].rgbGreen, 50);
@@ -87,11 +89,7 @@ TEST_F(FlicChunk, DeltaFlcSkipsLinesAndSetsTheLastPixel) {
     MakeFrame(9, 8);
     // 2 lines: skip 5 rows, last pixel 7, one literal pair at column 1; then a line with a
     // run of three pairs at column 2 (odd alignment of the pattern is the caller's column).
-    Feed({2, 0, 0xFB, 0xFF, 7, 0x80, 1, 0, 1, 1, 4, 5, 1, 0, 2, 0xFD, 1, 2});
-    {
-        FlicReader in(stream);
-        DecodeFlicDeltaFlc(in, frame, changed);
-    }
+    Run(DecodeFlicDeltaFlc, {2, 0, 0xFB, 0xFF, 7, 0x80, 1, 0, 1, 1, 4, 5, 1, 0, 2, 0xFD, 1, 2});
     EXPECT_EQ(At(8, 5), 7);
     EXPECT_EQ(At(1, 5), 4);
     EXPECT_EQ(At(2, 5), 5);
@@ -102,11 +100,7 @@ TEST_F(FlicChunk, DeltaFlcSkipsLinesAndSetsTheLastPixel) {
 
 TEST_F(FlicChunk, DeltaFlcRunsAtOddAndEvenColumns) {
     MakeFrame(10, 2);
-    Feed({2, 0, 1, 0, 1, 0xFD, 1, 2, 1, 0, 4, 0xFD, 1, 2});
-    {
-        FlicReader in(stream);
-        DecodeFlicDeltaFlc(in, frame, changed);
-    }
+    Run(DecodeFlicDeltaFlc, {2, 0, 1, 0, 1, 0xFD, 1, 2, 1, 0, 4, 0xFD, 1, 2});
     EXPECT_EQ(Row(0),
               (std::vector<BYTE>{unwritten, 1, 2, 1, 2, 1, 2, unwritten, unwritten, unwritten}));
     EXPECT_EQ(Row(1),
@@ -117,19 +111,10 @@ TEST_F(FlicChunk, DeltaFlcRunsAtOddAndEvenColumns) {
 TEST_F(FlicChunk, DeltaFlcStopsAtARunPastTheRowOrARowPastTheFrame) {
     MakeFrame(6, 2);
     // Line 0: pair at 0, then a run of 3 pairs from column 2 (would end at 8).
-    Feed({3, 0, 2, 0, 0, 1, 9, 9, 0, 0xFD, 1, 2});
-    {
-        FlicReader in(stream);
-        DecodeFlicDeltaFlc(in, frame, changed);
-    }
+    Run(DecodeFlicDeltaFlc, {3, 0, 2, 0, 0, 1, 9, 9, 0, 0xFD, 1, 2});
     EXPECT_EQ(Row(0), (std::vector<BYTE>{9, 9, unwritten, unwritten, unwritten, unwritten}));
-    stream.Close();
     // Skip 2 rows (the whole frame), then a packet.
-    Feed({1, 0, 0xFE, 0xFF, 1, 0, 0, 1, 3, 3});
-    {
-        FlicReader in(stream);
-        DecodeFlicDeltaFlc(in, frame, changed);
-    }
+    Run(DecodeFlicDeltaFlc, {1, 0, 0xFE, 0xFF, 1, 0, 0, 1, 3, 3});
     EXPECT_EQ(Row(1), std::vector<BYTE>(6, unwritten));
 }
 
@@ -137,11 +122,7 @@ TEST_F(FlicChunk, DeltaFliLiteralsRunsAndZeroCounts) {
     MakeFrame(8, 6);
     // From row 2, 2 lines: (skip 3, literal 2) (skip 0, count 0 takes a byte) (run of 2);
     // then a line without packets.
-    Feed({2, 0, 2, 0, 3, 3, 2, 7, 8, 0, 0, 0xAA, 0, 0xFE, 5, 0});
-    {
-        FlicReader in(stream);
-        DecodeFlicDeltaFli(in, frame, changed);
-    }
+    Run(DecodeFlicDeltaFli, {2, 0, 2, 0, 3, 3, 2, 7, 8, 0, 0, 0xAA, 0, 0xFE, 5, 0});
     EXPECT_EQ(Row(2), (std::vector<BYTE>{unwritten, unwritten, unwritten, 7, 8, 5, 5, unwritten}));
     EXPECT_EQ(Consumed(), LONG(data.size()));
     ExpectChanged(3, 2, 7, 4);
@@ -149,18 +130,12 @@ TEST_F(FlicChunk, DeltaFliLiteralsRunsAndZeroCounts) {
 
 TEST_F(FlicChunk, DeltaFliIgnoresNegativeCountsAndStopsOutsideTheFrame) {
     MakeFrame(4, 3);
-    auto decode = [&](const Bytes& bytes) {
-        stream.Close();
-        Feed(bytes);
-        FlicReader in(stream);
-        DecodeFlicDeltaFli(in, frame, changed);
-    };
-    decode({0, 0, 0xFF, 0xFF, 1, 0, 1, 9});
+    Run(DecodeFlicDeltaFli, {0, 0, 0xFF, 0xFF, 1, 0, 1, 9});
     EXPECT_EQ(Consumed(), 4);
     ExpectChanged(4, 3, 0, 0);
     // A line below the frame; a literal past the width.
-    decode({2, 0, 2, 0, 0, 1, 0, 1, 6});
-    decode({2, 0, 1, 0, 1, 3, 2, 1, 1});
+    Run(DecodeFlicDeltaFli, {2, 0, 2, 0, 0, 1, 0, 1, 6});
+    Run(DecodeFlicDeltaFli, {2, 0, 1, 0, 1, 3, 2, 1, 1});
     EXPECT_EQ(Row(2), std::vector<BYTE>(4, unwritten));
     EXPECT_EQ(changed.bottom, 3);
 }
@@ -174,26 +149,17 @@ TEST_F(FlicChunk, ByteRunFillsRowsExactlyInEitherRowOrder) {
             for (int i = 0; i < 30; ++i)
                 rows.push_back(BYTE(i));
         }
-        Feed(rows);
-        {
-            FlicReader in(stream);
-            DecodeFlicByteRun(in, frame, changed);
-        }
+        Run(DecodeFlicByteRun, rows);
         EXPECT_EQ(At(99, 1), 6);
         EXPECT_EQ(At(129, 0), 29);
         EXPECT_EQ(Consumed(), LONG(rows.size()));
         ExpectChanged(0, 0, 130, 2);
-        stream.Close();
     }
 }
 
 TEST_F(FlicChunk, ByteRunStopsAtARunPastTheRow) {
     MakeFrame(4, 2);
-    Feed({1, 3, 1, 2, 9, 1, 4, 8});
-    {
-        FlicReader in(stream);
-        DecodeFlicByteRun(in, frame, changed);
-    }
+    Run(DecodeFlicByteRun, {1, 3, 1, 2, 9, 1, 4, 8});
     EXPECT_EQ(Row(0), (std::vector<BYTE>{1, 1, 1, unwritten}));
     EXPECT_EQ(Row(1), std::vector<BYTE>(4, unwritten));
 }
@@ -205,11 +171,7 @@ TEST_F(FlicChunk, BlackAndCopyCoverTheWholeFrame) {
         EXPECT_EQ(Row(y), std::vector<BYTE>(3, 0));
     ExpectChanged(0, 0, 3, 3);
     // Two rows and a third: the copy ends with the data.
-    Feed({1, 2, 3, 4, 5, 6, 7});
-    {
-        FlicReader in(stream);
-        DecodeFlicCopy(in, frame, changed);
-    }
+    Run(DecodeFlicCopy, {1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(Row(1), (std::vector<BYTE>{4, 5, 6}));
     EXPECT_EQ(Row(2), (std::vector<BYTE>{7, 0, 0}));
 }
