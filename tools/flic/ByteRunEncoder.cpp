@@ -17,12 +17,13 @@ int RunLength(const uint8_t* row, int from, int width) {
     return end - from;
 }
 
-// Literal bytes from `from` until a worthwhile run starts or the packet is full.
+// Literal bytes from `from` (where no worthwhile run starts) until one starts or the packet
+// is full.
 int LiteralLength(const uint8_t* row, int from, int width) {
-    int end = from;
+    int end = from + 1;
     while (end < width && end - from < kMaxPacket && RunLength(row, end, width) < kMinRun)
         ++end;
-    return std::max(end - from, 1);
+    return end - from;
 }
 
 void EncodeRow(const uint8_t* row, int width, ByteSink& out) {
@@ -37,7 +38,7 @@ void EncodeRow(const uint8_t* row, int width, ByteSink& out) {
             x += run;
             continue;
         }
-        int literal = std::min(LiteralLength(row, x, width), kMaxPacket);
+        int literal = LiteralLength(row, x, width);
         out.U8(static_cast<uint8_t>(-literal));
         out.Append(row + x, literal);
         x += literal;

@@ -2,6 +2,8 @@
 
 #include "tools/media/ConsoleReports.h"
 
+#include <cstdio>
+
 namespace {
 
 bool Failed(const char* what, const char* file) {
@@ -12,6 +14,7 @@ bool Failed(const char* what, const char* file) {
 } // namespace
 
 bool OpenImage::Open(const char* file) {
+    file_ = file;
     if (!image_.Open(file, 0)) return Failed("cannot open", file);
     if (!image_.ReadHeader()) return Failed("not a FLIC animation", file);
     if (!target_.Create(Format().width, Format().height, Playback().bitsPerPixel) ||
@@ -23,6 +26,17 @@ bool OpenImage::Open(const char* file) {
 bool OpenImage::ShowFrame(long n) {
     image_.SeekFrame(n, 0);
     return Draw(Playback().paletteChanged);
+}
+
+bool OpenImage::ForEachFrame(const std::function<bool(long)>& use) {
+    for (long n = 0; n < Format().frameCount; ++n) {
+        if (n > 0 && !ShowFrame(n)) {
+            std::fprintf(stderr, "lumaris-media: frame %ld cannot be decoded: %s\n", n, file_);
+            return false;
+        }
+        if (!use(n)) return false;
+    }
+    return true;
 }
 
 bool OpenImage::ShowRingFrame() {

@@ -2,7 +2,6 @@
 // checksum of all frames (pixels and palettes).
 #include <cinttypes>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "tools/media/ConsoleReports.h"
@@ -28,15 +27,13 @@ int RunDecode(const char* file) {
     if (!image.Open(file)) return 1;
     FrameChecksum checksum;
     std::vector<BYTE> firstFrame = CopyPixels(image.Picture());
-    long frames = image.Format().frameCount;
-    for (long n = 0; n < frames; ++n) {
-        if (n > 0 && !image.ShowFrame(n)) {
-            std::fprintf(stderr, "lumaris-media: frame %ld cannot be decoded: %s\n", n, file);
-            return 1;
-        }
+    bool decoded = image.ForEachFrame([&](long) {
         checksum.AddPicture(image.Picture());
         if (image.PaletteChanged()) checksum.AddPalette(image.Palette());
-    }
+        return true;
+    });
+    if (!decoded) return 1;
+    long frames = image.Format().frameCount;
     bool ringOk = image.ShowRingFrame() && CopyPixels(image.Picture()) == firstFrame;
     std::printf("%ld frames, checksum %016" PRIx64 ", ring frame %s\n", frames, checksum.Value(),
                 ringOk ? "returns to frame 0" : "does NOT return to frame 0");

@@ -48,17 +48,13 @@ int RunFrames(const char* file, const char* directory) {
     std::error_code error;
     std::filesystem::create_directories(directory, error);
     long frames = image.Format().frameCount;
-    for (long n = 0; n < frames; ++n) {
-        if (n > 0 && !image.ShowFrame(n)) {
-            std::fprintf(stderr, "lumaris-media: frame %ld cannot be decoded: %s\n", n, file);
-            return 1;
-        }
+    bool written = image.ForEachFrame([&](long n) {
         std::string path = FrameName(directory, n, frames);
-        if (!WriteFramePng(path, image.Picture(), image.Palette())) {
-            PrintFailure("cannot write", path.c_str());
-            return 1;
-        }
-    }
+        if (WriteFramePng(path, image.Picture(), image.Palette())) return true;
+        PrintFailure("cannot write", path.c_str());
+        return false;
+    });
+    if (!written) return 1;
     std::printf("%ld frames written to %s\n", frames, directory);
     return 0;
 }
