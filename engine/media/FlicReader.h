@@ -11,6 +11,14 @@
 
 class mFile;
 
+// Little-endian fields read in place.
+inline WORD Little16(const BYTE* bytes) {
+    return WORD(bytes[0] | bytes[1] << 8);
+}
+inline DWORD Little32(const BYTE* bytes) {
+    return DWORD(Little16(bytes)) | DWORD(Little16(bytes + 2)) << 16;
+}
+
 class FlicReader {
 public:
     explicit FlicReader(mFile& stream);
@@ -27,7 +35,7 @@ public:
     signed char S8() { return static_cast<signed char>(*cursor++); }
     BYTE Peek() const { return *cursor; }
     WORD U16() {
-        WORD value = WORD(cursor[0] | cursor[1] << 8);
+        WORD value = Little16(cursor);
         cursor += 2;
         return value;
     }

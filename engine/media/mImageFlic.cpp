@@ -1,6 +1,7 @@
 #include "engine/media/mImageFlic.h"
 
 #include "engine/gfx/mBitmap.h"
+#include "engine/media/FlicReader.h"
 
 #include <new>
 
@@ -11,11 +12,10 @@ constexpr WORD magicFlc = 0xAF12;
 constexpr LONG headerSize = 128;
 
 WORD U16At(const BYTE* bytes, int offset) {
-    return WORD(bytes[offset] | bytes[offset + 1] << 8);
+    return Little16(bytes + offset);
 }
-
 DWORD U32At(const BYTE* bytes, int offset) {
-    return DWORD(U16At(bytes, offset)) | DWORD(U16At(bytes, offset + 2)) << 16;
+    return Little32(bytes + offset);
 }
 
 } // namespace

@@ -11,14 +11,6 @@ constexpr WORD frameType = 0xF1FA;
 constexpr LONG frameHeaderSize = 16;
 constexpr LONG subChunkHeaderSize = 6;
 
-WORD U16At(const BYTE* bytes) {
-    return WORD(bytes[0] | bytes[1] << 8);
-}
-
-DWORD U32At(const BYTE* bytes) {
-    return DWORD(U16At(bytes)) | DWORD(U16At(bytes + 2)) << 16;
-}
-
 bool IsEmpty(const RECT& r) {
     return r.top >= r.bottom || r.left >= r.right;
 }
@@ -54,13 +46,13 @@ void mImageFlic::DrawOntoTarget(LONG x, LONG y, const RECT* clip) {
 bool mImageFlic::DecodeFrameAtStream() {
     StreamState* stream = State();
     playback.changed = RECT{playback.width, playback.height, 0, 0};
-    if (Require(frameHeaderSize) < frameHeaderSize || U16At(stream->current + 4) != frameType) {
+    if (Require(frameHeaderSize) < frameHeaderSize || Little16(stream->current + 4) != frameType) {
         // A frame cut short by the end of the data is as bad as a wrong type.
         Error(classImageFlic, errBadFrameHeader, stream->fileName);
         return false;
     }
-    playback.frameDataSize = LONG(U32At(stream->current));
-    LONG subChunks = U16At(stream->current + 6);
+    playback.frameDataSize = LONG(Little32(stream->current));
+    LONG subChunks = Little16(stream->current + 6);
     stream->current += frameHeaderSize;
     stream->position = stream->bufferOffset + LONG(stream->current - stream->bufferStart);
     bool coloursChanged = DecodeSubChunks(subChunks);
@@ -82,8 +74,8 @@ bool mImageFlic::DecodeSubChunks(LONG count) {
     for (LONG i = 0; i < count; ++i) {
         if (Require(subChunkHeaderSize) < subChunkHeaderSize) break;
         int64_t start = stream->bufferOffset + (stream->current - stream->bufferStart);
-        DWORD size = U32At(stream->current);
-        WORD type = U16At(stream->current + 4);
+        DWORD size = Little32(stream->current);
+        WORD type = Little16(stream->current + 4);
         // A size that does not even cover its own header would have the frame read the
         // same bytes again; it ends the frame like data that runs out.
         int64_t next = start + (type == chunkBlack ? subChunkHeaderSize : int64_t(size));
