@@ -15,9 +15,13 @@ protected:
         image = new FakeImage(180, 20, 10, 30, &imageGone);
     }
     void TearDown() override {
+        DestroySprites();
+        StageTest::TearDown();
+    }
+    void DestroySprites() {
         delete first;
         delete second;
-        StageTest::TearDown();
+        first = second = nullptr;
     }
     mSpriteImage* Place(LONG x, LONG y) {
         auto* sprite = new mSpriteImage;
@@ -124,10 +128,7 @@ TEST_F(SpriteImageTest, DestroyedStageLeavesSpritesAndTheirSharedImageSafe) {
     EXPECT_EQ(nullptr, image->Target());
     EXPECT_EQ(nullptr, first->director);
     EXPECT_EQ(0, second->useCount);
-    delete first;
-    first = nullptr;
-    delete second;
-    second = nullptr;
+    DestroySprites();
     EXPECT_TRUE(imageGone);
     EXPECT_TRUE(platform::testing::TakeMessageBoxes().empty());
 }
