@@ -27,10 +27,11 @@ Axis MakeAxis(int64_t start, int64_t length, int64_t sourceStart, int64_t source
     return Axis{start, length, sourceStart, sourceLength, flipped, sourceLimit};
 }
 
-LONG SourceOf(const Axis& axis, LONG destination) {
+// Both lengths are below 2^32 and destination - start below length, so nothing overflows.
+int64_t SourceOf(const Axis& axis, LONG destination) {
     int64_t step = (destination - axis.start) * axis.sourceLength / axis.length;
     if (axis.flipped) step = axis.sourceLength - 1 - step;
-    return static_cast<LONG>(axis.sourceStart + step);
+    return axis.sourceStart + step;
 }
 
 // Maps [from, to) and narrows it to where the source exists. Source positions run in one
@@ -38,11 +39,11 @@ LONG SourceOf(const Axis& axis, LONG destination) {
 void MapAxis(const Axis& axis, LONG& from, LONG& to, std::vector<LONG>& map) {
     LONG first = to, last = from;
     for (LONG d = from; d < to; ++d) {
-        LONG s = SourceOf(axis, d);
+        int64_t s = SourceOf(axis, d);
         if (s < 0 || s >= axis.sourceLimit) continue;
         if (first == to) first = d;
         last = d + 1;
-        map.push_back(s);
+        map.push_back(static_cast<LONG>(s));
     }
     from = first;
     to = std::max(first, last);
