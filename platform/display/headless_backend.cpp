@@ -9,6 +9,7 @@ namespace platform {
 namespace {
 
 constexpr size_t kKeptPresents = 4096;
+constexpr DWORD kLongestWait = 100;
 
 } // namespace
 
@@ -26,8 +27,10 @@ SIZE DesktopSizeFromEnvironment() {
 HeadlessBackend::HeadlessBackend() : desktop(DesktopSizeFromEnvironment()) {}
 
 void HeadlessBackend::WaitForInput(DWORD milliseconds) {
-    // Nothing can arrive; the wait only lets the time pass.
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    // Nothing can arrive; the wait only lets the time pass. Long waits return early, as any
+    // wait for input may, and the caller looks again.
+    DWORD wait = milliseconds < kLongestWait ? milliseconds : kLongestWait;
+    std::this_thread::sleep_for(std::chrono::milliseconds(wait));
 }
 
 void HeadlessBackend::Present(HWND topLevel, const RECT& dirty) {

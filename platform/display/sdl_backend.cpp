@@ -53,7 +53,8 @@ public:
 
     void WaitForInput(DWORD milliseconds) override {
         Flush();
-        SDL_WaitEventTimeout(nullptr, static_cast<int>(milliseconds));
+        int timeout = milliseconds > INT32_MAX ? -1 : static_cast<int>(milliseconds); // -1: forever
+        SDL_WaitEventTimeout(nullptr, timeout);
     }
 
     void Present(HWND topLevel, const RECT& dirty) override {
