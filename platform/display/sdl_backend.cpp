@@ -45,6 +45,7 @@ public:
 
     void PumpInput() override {
         Flush();
+        SDL_ShowCursor(CursorIsShown() ? SDL_ENABLE : SDL_DISABLE);
         SDL_Event event;
         while (SDL_PollEvent(&event))
             input.Handle(event, *this);

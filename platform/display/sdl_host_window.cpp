@@ -68,10 +68,18 @@ void SdlHostWindow::Follow() {
         allDirty = true;
         // Some hosts place a window only once it is mapped.
         if (visible) ApplyGeometry(client, fullScreen);
+        if (visible && fullScreen) MeetThePointer();
     }
     char title[256] = "";
     GetWindowTextA(topLevel, title, sizeof title);
     SDL_SetWindowTitle(window, title);
+}
+
+// A full-screen window ends programs that watch the mouse drift; the host pointer is put
+// where the program believes the cursor is, so the first host motion is no jump.
+void SdlHostWindow::MeetThePointer() {
+    POINT cursor;
+    if (GetCursorPos(&cursor)) SDL_WarpMouseGlobal(cursor.x, cursor.y);
 }
 
 void SdlHostWindow::ApplyGeometry(const RECT& client, bool wantFullScreen) {

@@ -30,6 +30,7 @@ public:
 
 private:
     void ApplyGeometry(const RECT& client, bool fullScreen);
+    void MeetThePointer();
     void CopyArea(const Framebuffer& frame, SDL_Surface* surface, const SDL_Rect& area,
                   const std::array<Uint32, 256>& slotColours);
 
