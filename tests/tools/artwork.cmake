@@ -1,4 +1,8 @@
-# The committed artwork must be exactly what the generator makes.
+# The artwork renderer's parts, and the committed artwork being exactly what the generator
+# makes.
+if(TARGET test_tools AND TARGET lumaris_artwork)
+  target_link_libraries(test_tools PRIVATE lumaris_artwork)
+endif()
 if(TARGET lumaris-artwork)
   add_test(NAME artwork_matches_committed
            COMMAND ${CMAKE_COMMAND} -DGENERATOR=$<TARGET_FILE:lumaris-artwork>
