@@ -76,14 +76,17 @@ void ActivateApplication(bool active) {
     MoveFocus(nullptr);
 }
 
+// As on Windows, activation passes back to the owner of an owned window (a dialog's
+// parent), when that owner is shown.
 void ReleaseActivation(HWND window) {
     ActivationState& state = State();
     if (IsSelfOrDescendant(state.focus, window)) MoveFocus(nullptr);
-    if (state.active == window) {
-        state.active = nullptr;
-        SendDeactivation(window, nullptr);
-    }
     if (state.lastActive == window) state.lastActive = nullptr;
+    if (state.active != window) return;
+    state.active = nullptr;
+    SendDeactivation(window, nullptr);
+    auto owner = reinterpret_cast<HWND>(GetWindowLongPtrA(window, GWLP_HWNDPARENT));
+    if (owner && !IsChild(owner, window) && IsWindowVisible(owner)) SetActiveWindow(owner);
 }
 
 void ResetActivation() {

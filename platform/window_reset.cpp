@@ -7,6 +7,7 @@
 #include "platform/testing/windows.h"
 #include "platform/timers.h"
 #include "platform/window_activation.h"
+#include "platform/window_manager.h"
 #include "platform/window_table.h"
 
 namespace platform::testing {

@@ -97,5 +97,13 @@ TEST_F(MessageTimerTest, ThreadTimerCallsItsProcedureThroughDispatch) {
     EXPECT_EQ(GetTickCount(), 1030u);
 }
 
+TEST_F(MessageTimerTest, WaitingForAMessageThatCannotComeReportsADeadlock) {
+    HWND window = Make(WS_POPUP);
+    SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {});
+    MSG msg;
+    // Only this window's messages are wanted; the thread timer cannot wake the wait.
+    EXPECT_DEATH(GetMessageA(&msg, window, 0, 0), "deadlock");
+}
+
 } // namespace
 } // namespace window_test

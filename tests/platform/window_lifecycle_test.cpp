@@ -88,6 +88,16 @@ TEST_F(WindowLifecycleTest, DestroyGoesToOwnedWindowsFirstAndToTheParentBeforeIt
     EXPECT_FALSE(IsWindow(parent));
 }
 
+TEST_F(WindowLifecycleTest, ActivationReturnsToTheOwnerWhenAnOwnedWindowGoes) {
+    HWND owner = Make();
+    HWND dialog = Make(WS_POPUP | WS_VISIBLE, {0, 0, 10, 10}, owner);
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    EXPECT_EQ(GetParent(dialog), owner);
+    DestroyWindow(dialog);
+    EXPECT_EQ(GetActiveWindow(), owner);
+    EXPECT_EQ(GetFocus(), owner);
+}
+
 TEST_F(WindowLifecycleTest, ClassesAreUniqueAndCannotGoWhileInUse) {
     WNDCLASSA again{};
     again.lpfnWndProc = DefWindowProcA;
