@@ -19,7 +19,6 @@ public:
 
     // Follows the top-level window's place, size, title and visibility.
     void Follow();
-    bool Valid() const { return window != nullptr; }
     Uint32 Id() const { return SDL_GetWindowID(window); }
     SDL_Window* Window() const { return window; }
 
