@@ -16,4 +16,5 @@
 #include "platform/api/mmio.h"
 #include "platform/api/gdi.h"
 #include "platform/api/window.h"
+#include "platform/api/registry.h"
 #endif
