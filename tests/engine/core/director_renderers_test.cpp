@@ -79,17 +79,6 @@ TEST_P(DirectorRenderersTest, HoldsFollowStandingOnTheStage) {
     stage->AddRenderer(background);
 }
 
-TEST_P(DirectorRenderersTest, DestroyedStageLeavesRenderersSafeToDestroy) {
-    auto* probe = new ProbeRenderer("p", {0, 0, 10, 10});
-    stage->AddRenderer(probe);
-    delete stage;
-    stage = nullptr;
-    EXPECT_EQ(nullptr, probe->director);
-    EXPECT_EQ(0, probe->useCount);
-    delete probe;
-    EXPECT_TRUE(platform::testing::TakeMessageBoxes().empty());
-}
-
 INSTANTIATE_TEST_SUITE_P(BothDisplays, DirectorRenderersTest,
                          ::testing::Values(DisplayClass::TrueColour, DisplayClass::Palette));
 
