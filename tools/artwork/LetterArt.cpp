@@ -16,14 +16,15 @@ LetterShape ShapeOf(Letter letter) {
 } // namespace
 
 LetterLook BigLetter() {
-    return {Letter::CapitalL, Ramp::Gold, 0.24, 16 * kDegree};
+    return {Letter::CapitalL, Ramp::Gold, 0.24, 0.045, 16 * kDegree};
 }
 LetterLook SmallLetter() {
-    return {Letter::SmallM, Ramp::Azure, 0.22, 20 * kDegree};
+    return {Letter::SmallM, Ramp::Azure, 0.22, 0.04, 20 * kDegree};
 }
 
 LetterArt::LetterArt(const LetterLook& look, int size, int supersample)
-    : look_(look), renderer_(ExtrudeLetter(ShapeOf(look.letter), look.depth), size, supersample) {}
+    : look_(look), renderer_(ShapeOf(look.letter), look.depth, look.edgeRadius, size, supersample) {
+}
 
 std::vector<Picture> LetterArt::Render(const std::vector<double>& yaws) {
     std::vector<Pose> poses;

@@ -15,8 +15,9 @@ enum class Letter { CapitalL, SmallM };
 struct LetterLook {
     Letter letter;
     Ramp face;
-    double depth; // extrusion thickness, in letter heights
-    double tilt;  // radians
+    double depth;      // extrusion thickness, in letter heights
+    double edgeRadius; // how far from an edge the surfaces look rounded
+    double tilt;       // radians
 };
 
 LetterLook BigLetter();

@@ -14,10 +14,10 @@ struct Face {
     std::vector<Vec3> vertices; // convex, counter-clockwise seen from outside
     Vec3 normal;                // outward
     Surface surface = Surface::Cap;
-    // Walls of round edges take their normals from the circle's axis.
+    // Walls of round edges take their normals from the circle's axis (parallel to z).
     bool curved = false;
     double curveSign = 1;
-    Vec3 axisPoint, axisDirection{0, 0, 1};
+    Vec3 axisPoint;
 };
 
 // Faces centred on the letter's turning point; depth is the extrusion's full thickness.

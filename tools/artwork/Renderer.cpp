@@ -20,11 +20,16 @@ namespace {
 // Edges shared by two faces must not leave uncovered samples between them.
 constexpr double kEdgeTolerance = 1e-9;
 
-Vec3 Rotate(Vec3 v, const Pose& pose) {
-    double cy = Cosine(pose.yaw), sy = Sine(pose.yaw);
-    double ct = Cosine(pose.tilt), st = Sine(pose.tilt);
-    Vec3 turned{cy * v.x + sy * v.z, v.y, -sy * v.x + cy * v.z};
-    return {turned.x, ct * turned.y - st * turned.z, st * turned.y + ct * turned.z};
+// A pose's turn then tilt, with its sines worked out once.
+struct Rotation {
+    explicit Rotation(const Pose& pose)
+        : cy(Cosine(pose.yaw)), sy(Sine(pose.yaw)), ct(Cosine(pose.tilt)), st(Sine(pose.tilt)) {}
+    double cy, sy, ct, st;
+};
+
+Vec3 Rotate(Vec3 v, const Rotation& r) {
+    Vec3 turned{r.cy * v.x + r.sy * v.z, v.y, -r.sy * v.x + r.cy * v.z};
+    return {turned.x, r.ct * turned.y - r.st * turned.z, r.st * turned.y + r.ct * turned.z};
 }
 
 struct Projected {
@@ -35,23 +40,25 @@ double EdgeSide(Projected a, Projected b, double px, double py) {
     return (b.x - a.x) * (py - a.y) - (b.y - a.y) * (px - a.x);
 }
 
-Vec3 CurvedNormal(const Face& face, Vec3 hit) {
-    Vec3 radial = hit - face.axisPoint;
-    radial = radial - face.axisDirection * Dot(radial, face.axisDirection);
-    return Normalize(radial) * face.curveSign;
+Vec3 Unrotate(Vec3 v, const Rotation& r) {
+    Vec3 untilted{v.x, r.ct * v.y + r.st * v.z, -r.st * v.y + r.ct * v.z};
+    return {r.cy * untilted.x - r.sy * untilted.z, untilted.y,
+            r.sy * untilted.x + r.cy * untilted.z};
 }
 
 } // namespace
 
-Renderer::Renderer(std::vector<Face> faces, int size, int supersample)
-    : faces_(std::move(faces)), size_(size), supersample_(supersample) {}
+Renderer::Renderer(const LetterShape& shape, double depth, double edgeRadius, int size,
+                   int supersample)
+    : faces_(ExtrudeLetter(shape, depth)), rounded_(shape, depth, edgeRadius), size_(size),
+      supersample_(supersample) {}
 
 void Renderer::FitTo(const std::vector<Pose>& poses, double margin) {
     double extent = 0;
     for (const Pose& pose : poses)
         for (const Face& face : faces_)
             for (Vec3 v : face.vertices) {
-                Vec3 p = Rotate(v, pose);
+                Vec3 p = Rotate(v, Rotation(pose));
                 double scale = 1.0 / (eyeDistance_ - p.z);
                 extent = std::max({extent, std::fabs(p.x * scale), std::fabs(p.y * scale)});
             }
@@ -60,12 +67,11 @@ void Renderer::FitTo(const std::vector<Pose>& poses, double margin) {
 
 std::vector<Face> Renderer::Posed(const Pose& pose) const {
     std::vector<Face> posed = faces_;
+    Rotation rotation(pose);
     for (Face& face : posed) {
         for (Vec3& v : face.vertices)
-            v = Rotate(v, pose);
-        face.normal = Rotate(face.normal, pose);
-        face.axisPoint = Rotate(face.axisPoint, pose);
-        face.axisDirection = Rotate(face.axisDirection, pose);
+            v = Rotate(v, rotation);
+        face.normal = Rotate(face.normal, rotation);
     }
     return posed;
 }
@@ -119,17 +125,20 @@ void Renderer::Rasterise(const std::vector<Face>& faces, Samples& samples) const
         RasteriseFace(faces[i], static_cast<int>(i), samples);
 }
 
-RenderedPicture Renderer::Resolve(const std::vector<Face>& faces, const Samples& samples) const {
+RenderedPicture Renderer::Resolve(const Pose& pose, const std::vector<Face>& posed,
+                                  const Samples& samples) const {
     Vec3 eye{0, 0, eyeDistance_};
+    Rotation rotation(pose);
     RenderedPicture out{std::vector<PixelLight>(static_cast<size_t>(size_) * size_),
                         supersample_ * supersample_};
     for (int y = 0; y < samples.side; ++y)
         for (int x = 0; x < samples.side; ++x) {
             size_t at = static_cast<size_t>(y) * samples.side + x;
             if (samples.face[at] < 0) continue;
-            const Face& face = faces[samples.face[at]];
+            const Face& face = posed[samples.face[at]];
             Vec3 hit = eye + RayThrough(x + 0.5, y + 0.5) * samples.depth[at];
-            Vec3 normal = face.curved ? CurvedNormal(face, hit) : face.normal;
+            const Face& unposed = faces_[samples.face[at]];
+            Vec3 normal = Rotate(rounded_.Normal(unposed, Unrotate(hit, rotation)), rotation);
             PixelLight& pixel =
                 out.pixels[static_cast<size_t>(y / supersample_) * size_ + x / supersample_];
             int surface = static_cast<int>(face.surface);
@@ -147,7 +156,7 @@ RenderedPicture Renderer::Render(const Pose& pose) const {
     samples.face.assign(count, -1);
     std::vector<Face> posed = Posed(pose);
     Rasterise(posed, samples);
-    return Resolve(posed, samples);
+    return Resolve(pose, posed, samples);
 }
 
 } // namespace artwork

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/artwork/Mesh.h"
+#include "tools/artwork/RoundedEdges.h"
 
 namespace artwork {
 
@@ -27,7 +28,8 @@ struct RenderedPicture {
 
 class Renderer {
 public:
-    Renderer(std::vector<Face> faces, int size, int supersample);
+    // depth: the extrusion's thickness; edgeRadius: how far the edges look rounded.
+    Renderer(const LetterShape& shape, double depth, double edgeRadius, int size, int supersample);
 
     // Scales the picture so that every pose given keeps the letter `margin` pixels inside.
     void FitTo(const std::vector<Pose>& poses, double margin);
@@ -38,10 +40,12 @@ private:
     std::vector<Face> Posed(const Pose& pose) const;
     void Rasterise(const std::vector<Face>& faces, Samples& samples) const;
     void RasteriseFace(const Face& face, int index, Samples& samples) const;
-    RenderedPicture Resolve(const std::vector<Face>& faces, const Samples& samples) const;
+    RenderedPicture Resolve(const Pose& pose, const std::vector<Face>& posed,
+                            const Samples& samples) const;
     Vec3 RayThrough(double sx, double sy) const;
 
     std::vector<Face> faces_;
+    RoundedEdges rounded_;
     int size_, supersample_;
     double eyeDistance_ = 5.0;
     double focal_ = 1.0; // in sample units
