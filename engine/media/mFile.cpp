@@ -32,6 +32,7 @@ mFile::~mFile() {
 }
 
 LONG mFile::Open(LPCSTR name, DWORD openFlags) {
+    if (state.open) Close(); // a second open would lose the block and the handle
     if (!name) name = "";
     size_t nameBytes = RoundUp(strlen(name) + 1, kInfoAlign);
     size_t blockBytes =
@@ -79,6 +80,7 @@ BYTE* mFile::AllocateBlock(size_t bytes, LPCSTR name) {
 }
 
 LONG mFile::OpenMemory(void* data, LONG length) {
+    if (state.open) Close();
     BYTE* start = static_cast<BYTE*>(data);
     if (!start || length < 0) {
         start = &emptySource;

@@ -56,7 +56,8 @@ public:
 
     StreamState* State() { return &state; }
 
-    // openFlags go unchanged to mmioOpenA (0: read only). Returns 1 or 0.
+    // Open and OpenMemory close a source still open first. openFlags go unchanged to
+    // mmioOpenA (0: read only). Returns 1 or 0.
     LONG Open(LPCSTR name, DWORD openFlags);
     // Reads data in place; the block must outlive the stream's use and, for the keyword
     // scanner, be writable. Returns 1.

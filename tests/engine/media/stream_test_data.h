@@ -1,7 +1,10 @@
-// Byte patterns, temporary files and RIFF images for the stream tests.
+// Sources for the stream tests: byte patterns, temporary files, RIFF chunks, and a memory
+// block of exactly the data's size so that any access past it is caught.
 #pragma once
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,77 +14,67 @@
 
 namespace stream_test {
 
-// Bytes that differ from their neighbours 256 apart, so a wrong offset shows.
-inline std::vector<BYTE> Pattern(size_t length) {
-    std::vector<BYTE> bytes(length);
+using Bytes = std::vector<BYTE>;
+
+// Neighbours 256 apart differ, so a wrong offset shows.
+inline Bytes Pattern(size_t length) {
+    Bytes bytes(length);
     for (size_t i = 0; i < length; ++i)
-        bytes[i] = BYTE(i ^ (i >> 8) ^ (i >> 16));
+        bytes[i] = BYTE(i ^ (i >> 8));
     return bytes;
 }
 
-inline std::vector<BYTE> Bytes(const std::string& text) {
-    return std::vector<BYTE>(text.begin(), text.end());
+inline Bytes Text(const std::string& text) {
+    return Bytes(text.begin(), text.end());
 }
 
-// A file in the test's temporary folder, removed again with the object.
-class TempFile {
-public:
-    TempFile(const std::string& name, const std::vector<BYTE>& bytes)
-        : path(::testing::TempDir() + name) {
-        FILE* file = std::fopen(path.c_str(), "wb");
-        if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
-    ~TempFile() { std::remove(path.c_str()); }
-    const char* Name() const { return path.c_str(); }
-
-private:
-    std::string path;
-};
-
-inline void AppendLE32(std::vector<BYTE>& out, DWORD value) {
+// Header, data and pad byte; a given sizeField replaces the true size in the header.
+inline Bytes Chunk(const char* id, Bytes data, long long sizeField = -1) {
+    DWORD size = sizeField < 0 ? DWORD(data.size()) : DWORD(sizeField);
+    Bytes out(id, id + 4);
     for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(BYTE(value >> shift));
-}
-
-inline void AppendId(std::vector<BYTE>& out, const char* id) {
-    out.insert(out.end(), id, id + 4);
-}
-
-// One chunk with its pad byte; sizeField overrides the size written in the header.
-inline std::vector<BYTE> Chunk(const char* id, const std::vector<BYTE>& data,
-                               long long sizeField = -1) {
-    std::vector<BYTE> out;
-    AppendId(out, id);
-    AppendLE32(out, sizeField < 0 ? DWORD(data.size()) : DWORD(sizeField));
+        out.push_back(BYTE(size >> shift));
     out.insert(out.end(), data.begin(), data.end());
     if (data.size() & 1) out.push_back(0);
     return out;
 }
 
-inline std::vector<BYTE> Join(const std::vector<std::vector<BYTE>>& parts) {
-    std::vector<BYTE> out;
-    for (const auto& part : parts)
-        out.insert(out.end(), part.begin(), part.end());
-    return out;
-}
-
-inline std::vector<BYTE> Form(const char* outer, const char* type,
-                              const std::vector<std::vector<BYTE>>& chunks) {
-    std::vector<BYTE> data;
-    AppendId(data, type);
-    std::vector<BYTE> body = Join(chunks);
-    data.insert(data.end(), body.begin(), body.end());
+// A RIFF or LIST chunk of the given type holding the given chunks.
+inline Bytes Form(const char* outer, const char* type, const std::vector<Bytes>& chunks) {
+    Bytes data(type, type + 4);
+    for (const Bytes& chunk : chunks)
+        data.insert(data.end(), chunk.begin(), chunk.end());
     return Chunk(outer, data);
 }
 
-inline std::vector<BYTE> List(const char* type, const std::vector<std::vector<BYTE>>& chunks) {
-    return Form("LIST", type, chunks);
-}
+class Source {
+public:
+    // Opens stream over a memory block or a temporary file holding bytes.
+    void Open(mFile& stream, const Bytes& bytes, bool fromFile) {
+        Remove();
+        if (!fromFile) {
+            block.reset(new BYTE[bytes.size() + !bytes.size()]);
+            std::memcpy(block.get(), bytes.data(), bytes.size());
+            stream.OpenMemory(block.get(), LONG(bytes.size()));
+            return;
+        }
+        path = ::testing::TempDir() + "stream_test.bin";
+        FILE* file = std::fopen(path.c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+        ASSERT_EQ(stream.Open(path.c_str(), 0), 1);
+    }
+    ~Source() { Remove(); }
+    BYTE* Block() { return block.get(); }
+    const char* Path() const { return path.c_str(); }
 
-inline std::vector<BYTE> Riff(const char* type, const std::vector<std::vector<BYTE>>& chunks) {
-    return Form("RIFF", type, chunks);
-}
+private:
+    void Remove() {
+        if (!path.empty()) std::remove(path.c_str());
+    }
+    std::unique_ptr<BYTE[]> block;
+    std::string path;
+};
 
 inline LONG Offset(mFile& stream) {
     const StreamState* s = stream.State();
