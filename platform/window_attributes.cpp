@@ -1,24 +1,11 @@
-// Identity, relations, text and the window longs.
+// Identity, enabled state, text and the window longs.
 #include <cstring>
-#include <strings.h>
 
 #include "platform/window_manager.h"
 #include "platform/window_table.h"
 
 namespace platform {
 namespace {
-
-bool NameMatches(LPCSTR wanted, const std::string& name) {
-    return !wanted || strcasecmp(wanted, name.c_str()) == 0;
-}
-
-bool ClassMatches(LPCSTR wanted, const Window& window) {
-    if (!wanted) return true;
-    if (IS_INTRESOURCE(wanted)) {
-        return reinterpret_cast<uintptr_t>(wanted) == window.windowClass->atom;
-    }
-    return NameMatches(wanted, window.windowClass->name);
-}
 
 // Extra bytes of the class's cbWndExtra, addressed by byte offset; null when out of range.
 BYTE* ExtraSlot(Window& window, int index, size_t size) {
@@ -64,40 +51,6 @@ BOOL WINAPI IsWindow(HWND window) {
 
 BOOL WINAPI IsWindowVisible(HWND window) {
     return IsShownOnScreen(window) ? TRUE : FALSE;
-}
-
-BOOL WINAPI IsChild(HWND parent, HWND window) {
-    const Window* record = FindWindowRecord(window);
-    while (record && record->IsChild()) {
-        if (record->parent == parent) return TRUE;
-        record = FindWindowRecord(record->parent);
-    }
-    return FALSE;
-}
-
-// The parent of a child, the owner of an owned pop-up, null otherwise (as on Windows).
-HWND WINAPI GetParent(HWND window) {
-    const Window* record = FindWindowRecord(window);
-    if (!record) return nullptr;
-    if (record->IsChild()) return record->parent;
-    return (record->style & WS_POPUP) ? record->owner : nullptr;
-}
-
-HWND WINAPI GetDesktopWindow(void) {
-    return DesktopWindow().handle;
-}
-
-// Top-level windows only, from the top of the z-order; both names without regard to case.
-HWND WINAPI FindWindowA(LPCSTR className, LPCSTR windowName) {
-    const auto& order = TopLevelOrder();
-    for (auto handle = order.rbegin(); handle != order.rend(); ++handle) {
-        const Window* record = FindWindowRecord(*handle);
-        if (record && !record->destroying && ClassMatches(className, *record) &&
-            NameMatches(windowName, record->title)) {
-            return *handle;
-        }
-    }
-    return nullptr;
 }
 
 BOOL WINAPI EnableWindow(HWND window, BOOL enable) {

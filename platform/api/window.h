@@ -187,6 +187,14 @@ struct WINDOWPOS {
 #define PM_REMOVE 0x0001
 #define PM_NOYIELD 0x0002
 
+// GetWindow relations.
+#define GW_HWNDFIRST 0
+#define GW_HWNDLAST 1
+#define GW_HWNDNEXT 2
+#define GW_HWNDPREV 3
+#define GW_OWNER 4
+#define GW_CHILD 5
+
 // Window-long indices.
 #define GWLP_WNDPROC (-4)
 #define GWLP_HINSTANCE (-6)
@@ -436,6 +444,10 @@ BOOL WINAPI IsWindow(HWND window);
 BOOL WINAPI IsWindowVisible(HWND window);
 BOOL WINAPI IsChild(HWND parent, HWND window);
 HWND WINAPI GetParent(HWND window);
+HWND WINAPI GetWindow(HWND window, UINT command);
+// A child window by its identifier (the hMenu it was created with).
+HWND WINAPI GetDlgItem(HWND dialog, int id);
+int WINAPI GetDlgCtrlID(HWND window);
 HWND WINAPI GetDesktopWindow(void);
 HWND WINAPI FindWindowA(LPCSTR className, LPCSTR windowName);
 HWND WINAPI WindowFromPoint(POINT point);

@@ -84,6 +84,20 @@ TEST_F(WindowGeometryTest, TopmostWindowsStayAboveAndZOrderCanChange) {
     EXPECT_EQ(platform::TopLevelWindows(), (std::vector<HWND>{later, topmost}));
 }
 
+TEST_F(WindowGeometryTest, ChildrenAreFoundByIdentifierAndWalkedFromTheTop) {
+    HWND dialog = Make(WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
+    HWND first = CreateWindowExA(0, kClass, "", WS_CHILD, 0, 0, 5, 5, dialog,
+                                 reinterpret_cast<HMENU>(1001), nullptr, nullptr);
+    HWND second = CreateWindowExA(0, kClass, "", WS_CHILD, 0, 0, 5, 5, dialog,
+                                  reinterpret_cast<HMENU>(1002), nullptr, nullptr);
+    EXPECT_EQ(GetDlgItem(dialog, 1002), second);
+    EXPECT_EQ(GetDlgCtrlID(first), 1001);
+    EXPECT_EQ(GetDlgItem(dialog, 7), nullptr);
+    EXPECT_EQ(GetWindow(dialog, GW_CHILD), second);
+    EXPECT_EQ(GetWindow(second, GW_HWNDNEXT), first);
+    EXPECT_EQ(GetWindow(first, GW_HWNDNEXT), nullptr);
+}
+
 TEST_F(WindowGeometryTest, HidingOrMovingAChildRepaintsItsParentWhereItWas) {
     HWND parent = Make(WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
     HWND child = MakeChild(parent, {10, 10, 30, 30});
