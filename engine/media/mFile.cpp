@@ -25,6 +25,10 @@ mFile::mFile() : state() {
     state.lookBehindSize = kDefaultLookBehindSize;
 }
 
+void mFile::ReportFailure(LONG code) {
+    Error(classFile, code, state.fileName);
+}
+
 mFile::~mFile() {
     if (!state.open) return;
     Warning(classFile, errFileNotClosed, state.fileName);
@@ -42,9 +46,7 @@ LONG mFile::Open(LPCSTR name, DWORD openFlags) {
     HMMIO handle = mmioOpenA(const_cast<LPSTR>(name), nullptr, openFlags);
     if (!handle) {
         Error(classFile, errFileOpen, name);
-        GlobalUnlock(state.block);
-        GlobalFree(state.block);
-        state.block = nullptr;
+        FreeBlock();
         return 0;
     }
     state.fileHandle = handle;
@@ -79,6 +81,13 @@ BYTE* mFile::AllocateBlock(size_t bytes, LPCSTR name) {
     return base;
 }
 
+void mFile::FreeBlock() {
+    if (!state.block) return;
+    GlobalUnlock(state.block);
+    GlobalFree(state.block);
+    state.block = nullptr;
+}
+
 LONG mFile::OpenMemory(void* data, LONG length) {
     if (state.open) Close();
     BYTE* start = static_cast<BYTE*>(data);
@@ -98,10 +107,7 @@ LONG mFile::OpenMemory(void* data, LONG length) {
 
 void mFile::Close() {
     if (state.fileHandle) mmioClose(state.fileHandle, 0);
-    if (state.block) {
-        GlobalUnlock(state.block);
-        GlobalFree(state.block);
-    }
+    FreeBlock();
     state = StreamState();
     state.bufferSize = ownBufferSize = kDefaultBufferSize;
     state.lookBehindSize = ownLookBehindSize = kDefaultLookBehindSize;
@@ -137,7 +143,7 @@ void mFile::InstallBuffer(BYTE* area, LONG size, LONG lookBehind) {
 
 LONG mFile::Read(void* destination, LONG count) {
     if (!state.open) {
-        Error(classFile, errFileRead, state.fileName);
+        ReportFailure(errFileRead);
         return 0;
     }
     if (!destination || count <= 0) return 0;
@@ -163,7 +169,7 @@ LONG mFile::Read(void* destination, LONG count) {
 
 LONG mFile::Write(const void* source, LONG count) {
     if (!state.open) {
-        Error(classFile, errFileWrite, state.fileName);
+        ReportFailure(errFileWrite);
         return 0;
     }
     if (state.memory) return -1; // a memory source has no file to write to
@@ -178,7 +184,7 @@ LONG mFile::Write(const void* source, LONG count) {
 
 LONG mFile::Seek(LONG offset, LONG whence) {
     if (!state.open) {
-        Error(classFile, errFileSeek, state.fileName);
+        ReportFailure(errFileSeek);
         return -1;
     }
     int64_t base = whence == SEEK_CUR ? CurrentOffset() : whence == SEEK_END ? state.size : 0;
@@ -193,7 +199,7 @@ LONG mFile::Seek(LONG offset, LONG whence) {
 
 LONG mFile::SeekMemory(int64_t target) {
     if (target < 0 || target > state.dataEnd - state.bufferStart) {
-        Error(classFile, errFileSeek, state.fileName);
+        ReportFailure(errFileSeek);
         return -1;
     }
     state.current = state.bufferStart + target;
@@ -208,7 +214,7 @@ LONG mFile::SeekFile(int64_t target) {
         reached = mmioSeek(state.fileHandle, LONG(target), SEEK_SET);
     }
     if (reached < 0) {
-        Error(classFile, errFileSeek, state.fileName);
+        ReportFailure(errFileSeek);
         return -1;
     }
     state.bufferOffset = reached;
@@ -235,7 +241,7 @@ LONG mFile::Carry(const BYTE* keepFrom) {
 
 BYTE* mFile::Refill(BYTE* keepFrom) {
     if (!state.open) {
-        Error(classFile, errFileRead, state.fileName);
+        ReportFailure(errFileRead);
         return nullptr;
     }
     if (state.memory) return state.current = keepFrom ? keepFrom : state.dataEnd;
@@ -244,7 +250,7 @@ BYTE* mFile::Refill(BYTE* keepFrom) {
     state.bufferStart = state.bufferBegin - carried;
     MMIOINFO* info = state.ioInfo;
     if (mmioAdvance(state.fileHandle, info, MMIO_READ) != 0) {
-        Error(classFile, errFileRead, state.fileName);
+        ReportFailure(errFileRead);
         info->pchEndRead = reinterpret_cast<HPSTR>(state.bufferBegin);
     }
     info->pchNext = info->pchEndRead; // the whole file buffer counts as taken
@@ -272,7 +278,7 @@ void mFile::SetBuffer(BYTE* area, LONG size, LONG lookBehind) {
         state.position = CurrentOffset();
         LONG reached = mmioSeek(state.fileHandle, state.position, SEEK_SET);
         if (reached < 0) {
-            Error(classFile, errFileSeek, state.fileName);
+            ReportFailure(errFileSeek);
             return;
         }
         state.bufferOffset = reached;

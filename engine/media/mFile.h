@@ -108,6 +108,9 @@ private:
     void SetEmpty();
     void InstallBuffer(BYTE* area, LONG size, LONG lookBehind);
     BYTE* AllocateBlock(size_t bytes, LPCSTR name);
+    void FreeBlock();
+    // Reports code under the stream's class with the file name as the detail.
+    void ReportFailure(LONG code);
     LONG SeekMemory(int64_t target);
     LONG SeekFile(int64_t target);
     // Seeks to target, or to the end of the data when target lies past it.
