@@ -1,9 +1,8 @@
 #include "tools/artwork/PngWriter.h"
 
-#include <png.h>
-
-#include <cstdio>
 #include <vector>
+
+#include "tools/png/RgbPng.h"
 
 namespace artwork {
 
@@ -14,12 +13,7 @@ bool WritePng(const std::string& path, const uint8_t* pixels, int width, int hei
         const flic::Rgb& c = palette[pixels[i]];
         rgb[i * 3] = c.r, rgb[i * 3 + 1] = c.g, rgb[i * 3 + 2] = c.b;
     }
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(width);
-    image.height = static_cast<png_uint_32>(height);
-    image.format = PNG_FORMAT_RGB;
-    return png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), width * 3, nullptr) != 0;
+    return WriteRgbPng(path, rgb.data(), width, height);
 }
 
 } // namespace artwork

@@ -1,6 +1,4 @@
 // frames FILE DIR: every frame as DIR/frame_NNN.png, through that frame's own palette.
-#include <png.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +8,7 @@
 #include "tools/media/ConsoleReports.h"
 #include "tools/media/OpenImage.h"
 #include "tools/media/commands.h"
+#include "tools/png/RgbPng.h"
 
 namespace {
 
@@ -23,13 +22,7 @@ bool WriteFramePng(const std::string& path, const mBitmapInfo& picture, const RG
             rgb.insert(rgb.end(), {c.rgbRed, c.rgbGreen, c.rgbBlue});
         }
     }
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(picture.width);
-    image.height = static_cast<png_uint_32>(picture.height);
-    image.format = PNG_FORMAT_RGB;
-    return png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), picture.width * 3,
-                                   nullptr) != 0;
+    return WriteRgbPng(path, rgb.data(), picture.width, picture.height);
 }
 
 // Numbers padded to the width of the largest (at least three digits), so names sort.
