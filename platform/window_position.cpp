@@ -37,7 +37,8 @@ void ApplyGeometry(HWND handle, const RECT& rect, bool redraw) {
     if (!moved && !resized) return;
     if (redraw) ExposeParent(*window);
     window->rect = rect;
-    if (resized && redraw) InvalidateTree(handle);
+    // A top-level window takes its picture along; a child is drawn afresh where it lands.
+    if (redraw && (resized || window->IsChild())) InvalidateTree(handle);
     if (!window->IsChild()) Display().TopLevelChanged(handle);
     if (resized) {
         SendMessageA(handle, WM_SIZE, SIZE_RESTORED,

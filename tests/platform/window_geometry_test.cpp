@@ -102,10 +102,17 @@ TEST_F(WindowGeometryTest, HidingOrMovingAChildRepaintsItsParentWhereItWas) {
     HWND parent = Make(WS_POPUP | WS_VISIBLE, {0, 0, 100, 100});
     HWND child = MakeChild(parent, {10, 10, 30, 30});
     ValidateRect(parent, nullptr);
-    ShowWindow(child, SW_HIDE);
+    ValidateRect(child, nullptr);
+    MoveWindow(child, 50, 50, 20, 20, TRUE);
     RECT update;
     ASSERT_TRUE(GetUpdateRect(parent, &update, FALSE));
     EXPECT_TRUE(update == (RECT{10, 10, 30, 30}));
+    EXPECT_TRUE(GetUpdateRect(child, &update, FALSE));
+
+    ValidateRect(parent, nullptr);
+    ShowWindow(child, SW_HIDE);
+    ASSERT_TRUE(GetUpdateRect(parent, &update, FALSE));
+    EXPECT_TRUE(update == (RECT{50, 50, 70, 70}));
 }
 
 } // namespace
