@@ -20,8 +20,8 @@ int Usage() {
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     const char* command = argv[1];
-    if (std::strcmp(command, "play") == 0) return RunPlay(argc - 2, argv + 2);
     InstallConsoleReports();
+    if (std::strcmp(command, "play") == 0) return RunPlay(argc - 2, argv + 2);
     if (std::strcmp(command, "info") == 0 && argc == 3) return RunInfo(argv[2]);
     if (std::strcmp(command, "frames") == 0 && argc == 4) return RunFrames(argv[2], argv[3]);
     if (std::strcmp(command, "decode") == 0 && argc == 3) return RunDecode(argv[2]);
