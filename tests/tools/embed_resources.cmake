@@ -1,5 +1,6 @@
 # The embedder's tests: its library, and a sample script embedded into test_tools at build
 # time so that the generated registrar is compiled and run for real.
+cmake_policy(SET CMP0116 NEW)
 if(TARGET test_tools AND TARGET embed_resources)
   set(EMBED_SAMPLE_DIR ${CMAKE_CURRENT_SOURCE_DIR}/embed_resources_data)
   set(EMBED_SAMPLE_SOURCE ${CMAKE_CURRENT_BINARY_DIR}/embedded_sample.cpp)
