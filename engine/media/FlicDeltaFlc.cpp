@@ -49,15 +49,13 @@ LineStart ReadLineWords(FlicReader& in, const FlicCanvas& frame, LONG& row, bool
     }
 }
 
-// Decodes one line's packets; returns the column the line ends at, -1 when malformed.
-LONG DecodeLinePackets(FlicReader& in, const FlicCanvas& frame, LONG row, LONG packets,
-                       RECT& changed) {
-    if (packets <= 0) {
-        changed.left = std::min<LONG>(changed.left, 0);
-        return 0;
-    }
-    if (row >= frame.height) return -1;
-    BYTE* pixels = frame.Row(row);
+// A packet takes at most 2 + 2 x 128 bytes.
+constexpr size_t largestPacket = 258;
+
+// Decodes a line's packets from in (a reader or a span); returns the column the line ends
+// at, -1 when malformed.
+template <typename Bytes>
+LONG DecodePackets(Bytes& in, BYTE* pixels, LONG width, LONG packets, RECT& changed) {
     LONG column = 0;
     for (LONG packet = 0; packet < packets; ++packet) {
         if (!in.Need(2)) return -1;
@@ -65,7 +63,7 @@ LONG DecodeLinePackets(FlicReader& in, const FlicCanvas& frame, LONG row, LONG p
         if (packet == 0) changed.left = std::min(changed.left, column);
         LONG count = in.S8();
         LONG bytes = 2 * (count < 0 ? -count : count);
-        if (column + bytes > frame.width) return -1;
+        if (column + bytes > width) return -1;
         if (count >= 0) {
             if (!in.CopyTo(pixels + column, size_t(bytes))) return -1;
         } else {
@@ -76,6 +74,21 @@ LONG DecodeLinePackets(FlicReader& in, const FlicCanvas& frame, LONG row, LONG p
         column += bytes;
     }
     return column;
+}
+
+LONG DecodeLinePackets(FlicReader& in, const FlicCanvas& frame, LONG row, LONG packets,
+                       RECT& changed) {
+    if (packets <= 0) {
+        changed.left = std::min<LONG>(changed.left, 0);
+        return 0;
+    }
+    if (row >= frame.height) return -1;
+    if (!in.Has(size_t(packets) * largestPacket))
+        return DecodePackets(in, frame.Row(row), frame.width, packets, changed);
+    FlicSpan span(in.cursor);
+    LONG end = DecodePackets(span, frame.Row(row), frame.width, packets, changed);
+    in.cursor = span.cursor;
+    return end;
 }
 
 } // namespace

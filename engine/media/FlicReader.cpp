@@ -3,7 +3,7 @@
 #include "engine/media/mFile.h"
 
 FlicReader::FlicReader(mFile& source)
-    : stream(source), cursor(source.State()->current), end(source.State()->dataEnd) {}
+    : FlicBytes(source.State()->current), stream(source), end(source.State()->dataEnd) {}
 
 FlicReader::~FlicReader() {
     StreamState* state = stream.State();

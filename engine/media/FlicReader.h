@@ -7,9 +7,41 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 class mFile;
+
+// Literal runs are short (at most a few hundred bytes): moved as overlapping 16-, 8-, 4- or
+// 2-byte blocks that stay inside [source, source + n) and [destination, destination + n),
+// without the start-up cost of a general block move.
+inline void MoveShort(BYTE* destination, const BYTE* source, size_t n) {
+    auto move = [&](size_t at, auto block) {
+        std::memcpy(&block, source + at, sizeof block);
+        std::memcpy(destination + at, &block, sizeof block);
+    };
+    struct Block16 {
+        uint64_t low, high;
+    };
+    if (n > 256) {
+        std::memcpy(destination, source, n);
+    } else if (n >= 16) {
+        for (size_t at = 0; at + 16 < n; at += 16)
+            move(at, Block16{});
+        move(n - 16, Block16{});
+    } else if (n >= 8) {
+        move(0, uint64_t{});
+        move(n - 8, uint64_t{});
+    } else if (n >= 4) {
+        move(0, uint32_t{});
+        move(n - 4, uint32_t{});
+    } else if (n >= 2) {
+        move(0, uint16_t{});
+        move(n - 2, uint16_t{});
+    } else if (n == 1) {
+        *destination = *source;
+    }
+}
 
 // Little-endian fields read in place.
 inline WORD Little16(const BYTE* bytes) {
@@ -19,17 +51,10 @@ inline DWORD Little32(const BYTE* bytes) {
     return DWORD(Little16(bytes)) | DWORD(Little16(bytes + 2)) << 16;
 }
 
-class FlicReader {
+// Field reads at a cursor; what may be read is the caller's business.
+class FlicBytes {
 public:
-    explicit FlicReader(mFile& stream);
-    // Leaves the stream's current pointer where the reader stopped.
-    ~FlicReader();
-
-    FlicReader(const FlicReader&) = delete;
-    FlicReader& operator=(const FlicReader&) = delete;
-
-    // True when n contiguous bytes are at the cursor.
-    bool Need(size_t n) { return size_t(end - cursor) >= n || Refill(n); }
+    explicit FlicBytes(const BYTE* start) : cursor(start) {}
 
     BYTE U8() { return *cursor++; }
     signed char S8() { return static_cast<signed char>(*cursor++); }
@@ -41,11 +66,41 @@ public:
     }
     SHORT S16() { return static_cast<SHORT>(U16()); }
 
+    const BYTE* cursor;
+};
+
+// Bytes all known to be at hand for a whole record: the reads need no end checks, and the
+// cursor can live in a register.
+class FlicSpan : public FlicBytes {
+public:
+    using FlicBytes::FlicBytes;
+    bool Need(size_t) const { return true; }
+    bool CopyTo(BYTE* destination, size_t n) {
+        MoveShort(destination, cursor, n);
+        cursor += n;
+        return true;
+    }
+};
+
+class FlicReader : public FlicBytes {
+public:
+    explicit FlicReader(mFile& stream);
+    // Leaves the stream's current pointer where the reader stopped.
+    ~FlicReader();
+
+    FlicReader(const FlicReader&) = delete;
+    FlicReader& operator=(const FlicReader&) = delete;
+
+    // True when n contiguous bytes are at the cursor.
+    bool Need(size_t n) { return Has(n) || Refill(n); }
+    // Whether n bytes are at hand already, without asking the stream.
+    bool Has(size_t n) const { return size_t(end - cursor) >= n; }
+
     // Moves n bytes straight from the stream's buffer, in as many pieces as the buffer
     // holds them; false when the data ends first.
     bool CopyTo(BYTE* destination, size_t n) {
-        if (size_t(end - cursor) >= n) {
-            std::memcpy(destination, cursor, n);
+        if (Has(n)) {
+            MoveShort(destination, cursor, n);
             cursor += n;
             return true;
         }
@@ -57,6 +112,5 @@ private:
     bool CopyAcrossRefills(BYTE* destination, size_t n);
 
     mFile& stream;
-    const BYTE* cursor;
     const BYTE* end;
 };
