@@ -218,6 +218,30 @@ TEST(FlicWriterChoice, PaletteChangesCarryOnlyTheChangedEntries) {
     EXPECT_TRUE(Frames(fli)[1].chunks.empty());
 }
 
+// Packets of count 0 in a DELTA_FLI chunk: readers disagree on whether such a packet takes
+// a byte, so the encoder must never write one.
+int ZeroCountDeltaFliPackets(const Bytes& file) {
+    int zeros = 0;
+    for (const FrameRecord& frame : Frames(file)) {
+        size_t chunk = frame.offset + flic::kFrameHeaderSize;
+        for (const ChunkRecord& c : frame.chunks) {
+            if (c.type == flic::kDeltaFli) {
+                size_t at = chunk + flic::kChunkHeaderSize + 2;
+                int lines = int16_t(U16(file, at));
+                at += 2;
+                for (int line = 0; line < lines; ++line)
+                    for (int packets = file[at++]; packets > 0; --packets) {
+                        int8_t count = int8_t(file[at + 1]);
+                        zeros += count == 0;
+                        at += 2 + (count > 0 ? count : 1);
+                    }
+            }
+            chunk += c.size;
+        }
+    }
+    return zeros;
+}
+
 TEST(FlicWriterPackets, LongSkipsAndRunsDecodeExactly) {
     const int w = 700, h = 3; // column skips beyond one byte, runs beyond 127
     Frame base = Filled(w, h, 0);
@@ -229,6 +253,9 @@ TEST(FlicWriterPackets, LongSkipsAndRunsDecodeExactly) {
         flic::WriterOptions options = Options(format, w, h);
         options.alwaysDelta = true;
         ExpectRoundTrip(options, {base, far, run, far});
+        if (format == flic::Format::Fli) {
+            EXPECT_EQ(ZeroCountDeltaFliPackets(Encode(options, {base, far, run, far})), 0);
+        }
     }
 }
 

@@ -21,12 +21,8 @@ bool WriteRow(const uint8_t* prevRow, const uint8_t* curRow, int width, ByteSink
     out.U8(static_cast<uint8_t>(packets.size()));
     for (const LinePacket& p : packets) {
         out.U8(static_cast<uint8_t>(p.skip));
-        // A filler is a run of zero length, which still takes its value byte.
         out.U8(static_cast<uint8_t>(p.run ? -p.count : p.count));
-        if (p.count == 0 || p.run)
-            out.U8(curRow[p.start]);
-        else
-            out.Append(curRow + p.start, p.count);
+        out.Append(curRow + p.start, p.run ? 1 : p.count);
     }
     return true;
 }

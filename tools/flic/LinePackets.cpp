@@ -62,8 +62,10 @@ std::vector<LinePacket> PacketizeLine(const LineUnits& line) {
     std::vector<LinePacket> packets;
     int column = 0;
     for (int next = scan.NextChanged(0); next < line.units; next = scan.NextChanged(column)) {
-        for (; next - column > line.maxSkip; column += line.maxSkip)
-            packets.push_back({line.maxSkip, column + line.maxSkip, 0, false});
+        // Skips too long for one packet go on through a one-unit literal of an unchanged
+        // unit: decoders disagree about what a packet of count 0 takes from the data.
+        for (; next - column > line.maxSkip; column += line.maxSkip + 1)
+            packets.push_back({line.maxSkip, column + line.maxSkip, 1, false});
         LinePacket packet{next - column, next, scan.RunLength(next), true};
         if (packet.count < kMinRun) packet = {next - column, next, scan.LiteralLength(next), false};
         packets.push_back(packet);

@@ -11,7 +11,7 @@ namespace flic {
 struct LinePacket {
     int skip = 0;  // units from the end of the previous packet
     int start = 0; // first unit written
-    int count = 0; // units written; 0 marks a filler packet that only skips
+    int count = 0; // units written, at least 1
     bool run = false;
 };
 
