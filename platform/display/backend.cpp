@@ -14,8 +14,10 @@ void DisplayBackend::TopLevelDestroyed(HWND topLevel) {
 }
 
 Framebuffer* DisplayBackend::FramebufferFor(HWND topLevel) {
+    // The desktop window stands for the whole screen, which has no picture of its own.
     RECT client;
-    if (!topLevel || TopLevelOf(topLevel) != topLevel || !ClientRectOnScreen(topLevel, &client)) {
+    if (!topLevel || topLevel == GetDesktopWindow() || TopLevelOf(topLevel) != topLevel ||
+        !ClientRectOnScreen(topLevel, &client)) {
         return nullptr;
     }
     Framebuffer& frame = framebuffers[topLevel];

@@ -24,7 +24,7 @@ public:
     virtual void WaitForInput(DWORD milliseconds) = 0;
 
     // The client-area picture of a top-level window, sized to its client area; null for a
-    // window that is not top-level or not valid.
+    // window that is not top-level or not valid, and for the desktop window.
     Framebuffer* FramebufferFor(HWND topLevel);
 
     // A rectangle of a framebuffer (client coordinates) changed.

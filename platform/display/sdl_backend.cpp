@@ -32,7 +32,8 @@ public:
         DisplayBackend::TopLevelChanged(topLevel);
         auto found = hosts.find(topLevel);
         if (found == hosts.end()) {
-            if (!IsShownOnScreen(topLevel)) return; // made on first showing
+            // Made on first showing; the desktop window is the host's own screen.
+            if (!IsShownOnScreen(topLevel) || topLevel == GetDesktopWindow()) return;
             found = hosts.emplace(topLevel, std::make_unique<SdlHostWindow>(topLevel)).first;
         }
         found->second->Follow();

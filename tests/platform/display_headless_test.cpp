@@ -75,13 +75,19 @@ TEST_F(HeadlessDisplay, SystemPaletteChangeRepresentsEveryWindowAndClassSwitchCl
     EXPECT_EQ(platform::testing::ShownPixel(first, 0, 0), RGB(0, 0, 0));
 }
 
-TEST_F(HeadlessDisplay, DesktopSizeIsTheScreenSize) {
+TEST_F(HeadlessDisplay, DesktopSizeIsTheScreenSizeAndTheDesktopHasNoPicture) {
     platform::testing::SetDesktopSize(800, 600);
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 800);
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 600);
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(GetDeviceCaps(screen, HORZRES), 800);
     ReleaseDC(nullptr, screen);
+
+    HWND desktop = GetDesktopWindow();
+    Fill(desktop, RECT{0, 0, 800, 600}, RGB(255, 255, 255));
+    platform::CapturedPicture picture;
+    EXPECT_FALSE(platform::CaptureTopLevel(desktop, &picture));
+    EXPECT_EQ(platform::testing::PresentCount(), 0);
 }
 
 } // namespace

@@ -1,0 +1,11 @@
+// Termination signals as close requests. SDL turns SIGTERM and SIGINT into a quit event when
+// its events are next pumped (which every message retrieval does); the watch turns that event
+// into a close request to every top-level window, so the program ends the way it ends on a
+// key press: scene torn down, hue stored, exit code 0.
+#pragma once
+
+namespace platform {
+
+void WatchHostQuitRequests();
+
+} // namespace platform
