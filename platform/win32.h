@@ -17,4 +17,8 @@
 #include "platform/api/gdi.h"
 #include "platform/api/window.h"
 #include "platform/api/registry.h"
+#include "platform/api/module.h"
+#include "platform/api/version.h"
+#include "platform/api/process.h"
+#include "platform/api/system_parameters.h"
 #endif

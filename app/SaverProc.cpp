@@ -1,0 +1,51 @@
+#include "app/RenderWindow.h"
+#include "app/SaverScene.h"
+#include "app/SettingRules.h"
+#include "app/Settings.h"
+#include "shell/SaverWindow.h"
+
+namespace {
+
+void StartScene(HWND window) {
+    RegisterRenderClass();
+    SelectSettingsKey(window, kSettingsKeyPath);
+    const SpriteCounts counts = ReadSpriteCounts();
+    saverScene.field.bigCount = counts.big;
+    saverScene.field.smallCount = counts.small;
+    BuildScene(window);
+    PostMessageA(window, FrameTick, WPARAM(-1), LPARAM(-1));
+}
+
+void StopScene() {
+    TearDownScene();
+    WriteSetting(kHueSetting, saverScene.colours.hue);
+}
+
+} // namespace
+
+LRESULT CALLBACK SaverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        StartScene(window);
+        break;
+    case FrameTick:
+        RunFrameTick(window);
+        break;
+    case WM_PAINT:
+        if (!saverScene.fullScreen && lParam == -1) PaintPreview(saverScene.targetWindow);
+        break;
+    case WM_CLOSE:
+        StopScene();
+        break;
+    case WM_DESTROY:
+        TearDownScene();
+        break;
+    default:
+        break;
+    }
+    const LRESULT result = ShellDefaultProc(window, message, wParam, lParam);
+    // A refused password leaves the window open: without a scene the next tick would end
+    // the saver and unlock the desktop, so the saver goes on drawing instead.
+    if (message == WM_CLOSE && IsWindow(window) && saverScene.stopping) BuildScene(window);
+    return result;
+}

@@ -1,0 +1,35 @@
+#include "platform/module_table.h"
+#include "platform/testing/modules.h"
+
+namespace platform::testing {
+
+void RegisterModule(const std::string& name, std::map<std::string, FARPROC> functions) {
+    ModuleRecord& record = ModuleTable()[ModuleKey(name)];
+    record.name = ModuleKey(name);
+    record.functions = std::move(functions);
+}
+
+void ResetModules() {
+    ModuleTable().clear();
+}
+
+namespace {
+
+const ModuleRecord* Find(const std::string& name) {
+    auto found = ModuleTable().find(ModuleKey(name));
+    return found == ModuleTable().end() ? nullptr : &found->second;
+}
+
+} // namespace
+
+int ModuleLoadCount(const std::string& name) {
+    const ModuleRecord* record = Find(name);
+    return record ? record->loadCount : 0;
+}
+
+int ModuleLoadAttempts(const std::string& name) {
+    const ModuleRecord* record = Find(name);
+    return record ? record->loadAttempts : 0;
+}
+
+} // namespace platform::testing

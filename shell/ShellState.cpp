@@ -1,0 +1,10 @@
+#include "shell/ShellState.h"
+
+#include "shell/PasswordHooks.h"
+
+ShellState shellState;
+
+void ResetShellState() {
+    shellState = ShellState{};
+    ResetPasswordHooks();
+}

@@ -1,0 +1,22 @@
+// Process-wide state of the screen-saver shell, shared by the command line, the saver window
+// and the password hooks.
+#pragma once
+
+#include "platform/win32.h"
+
+struct ShellState {
+    HMODULE moduleHandle = nullptr;
+    bool win9xFamily = false; // the password hooks exist only there
+    HWND saverWindow = nullptr;
+    bool previewMode = false;
+    bool closeAccepted = false; // from then on input is no longer interpreted
+    bool verifying = false;     // a password check is running
+    POINT lastCursor{};         // mouse drift is measured from here
+    HWND(CALLBACK* imeFunction)(HWND, HWND) = nullptr;
+    HWND savedImeContext = nullptr;
+};
+
+extern ShellState shellState;
+
+// Back to the state of a fresh process (tests run many saver windows in one).
+void ResetShellState();
