@@ -155,6 +155,35 @@ TEST_F(Palettes, IdentityPaletteMapsIndexToSlotEvenWithRepeatedColours) {
     EXPECT_TRUE(DeleteObject(palette));
 }
 
+TEST_F(Palettes, BackgroundAndExplicitEntriesTakeNoSlots) {
+    platform::testing::SetDisplayClass(DisplayClass::Palette);
+    LogPalette256 stageEntries = IdentityPalette(10);
+    HPALETTE stage = CreatePalette(stageEntries.Get());
+    Section strip(256, 1);
+    ShowEveryIndex(stage, stageEntries, strip);
+    std::vector<PALETTEENTRY> before = SystemPalette();
+
+    // A second window's palette realised in the background maps onto what is there.
+    LogPalette256 otherEntries;
+    for (auto& e : otherEntries.entries)
+        e = PALETTEENTRY{250, 5, 5, PC_RESERVED};
+    otherEntries.entries[1] = PALETTEENTRY{7, 0, 0, PC_EXPLICIT}; // system slot 7
+    HPALETTE other = CreatePalette(otherEntries.Get());
+    HWND window = MakeWindow(0, 10, 2, 1);
+    HDC dc = GetDC(window);
+    SelectPalette(dc, other, TRUE);
+    EXPECT_EQ(RealizePalette(dc), 0u);
+    EXPECT_EQ(SetPixel(dc, 0, 0, RGB(250, 5, 5)), RGB(255, 0, 0)); // the static red
+    EXPECT_EQ(SetPixel(dc, 1, 0, PALETTEINDEX(1)), RGB(0xC0, 0xC0, 0xC0));
+    SelectPalette(dc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+    ReleaseDC(window, dc);
+    std::vector<PALETTEENTRY> after = SystemPalette();
+    for (int i = 0; i < 256; ++i)
+        EXPECT_EQ(after[i].peRed, before[i].peRed) << i;
+    DeleteObject(other);
+    DeleteObject(stage);
+}
+
 TEST_F(Palettes, NoStaticUseLeavesOnlyBlackAndWhiteToTheSystem) {
     platform::testing::SetDisplayClass(DisplayClass::Palette);
     HDC screen = GetDC(nullptr);
