@@ -11,7 +11,9 @@ namespace {
 
 class Timing : public mMedia {
 public:
-    void SetRates(DWORD rate, DWORD bits, DWORD channels) { rates = {rate, bits, channels}; }
+    void SetRates(DWORD rate, DWORD bits, DWORD channels) {
+        rates = {rate, bits, channels, 0, 0, 0};
+    }
     void SetLength(LONG length) { media.length = length; }
 };
 
