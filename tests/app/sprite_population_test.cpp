@@ -1,0 +1,125 @@
+// The scene's sprites on a real stage over the program's FLIC artwork: kinds interleaved by
+// depth, one shared image per kind, reproducible placement, and a missing FLIC.
+#include "app/SpriteMotion.h"
+#include "app/SpritePopulation.h"
+#include "engine/core/mSpriteImage.h"
+#include "engine/media/mImage.h"
+#include "platform/testing/resources.h"
+#include "tests/engine/core/stage_fixture.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+std::vector<BYTE> Artwork(const char* name) {
+    std::string here = __FILE__;
+    std::ifstream in(here.substr(0, here.rfind("/tests/")) + "/resources/flic/" + name,
+                     std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class Population : public StageTest {
+protected:
+    void SetUp() override {
+        StageTest::SetUp();
+        big = Artwork("big.flc");
+        small = Artwork("small.flc");
+        if (big.empty() || small.empty()) GTEST_SKIP() << "no sprite artwork";
+        MakeStage(1024, 768);
+        field.screenWidth = 1024;
+        field.screenHeight = 768;
+        field.random.Seed(12345);
+    }
+    void TearDown() override {
+        if (stage) DestroySprites(field, *stage);
+        platform::testing::RemoveResource("flic", MAKEINTRESOURCEA(kBigSpriteResource));
+        platform::testing::RemoveResource("flic", MAKEINTRESOURCEA(kSmallSpriteResource));
+        StageTest::TearDown();
+    }
+    void AddArtwork(bool withBig = true) {
+        if (withBig)
+            platform::testing::AddResource("flic", MAKEINTRESOURCEA(kBigSpriteResource), big);
+        platform::testing::AddResource("flic", MAKEINTRESOURCEA(kSmallSpriteResource), small);
+    }
+    // 'b', 's' or '.' per slot, by the sprite's frame width.
+    std::string Kinds() const {
+        std::string kinds;
+        for (const SpriteSlot& slot : field.slots)
+            kinds += !slot.sprite                                     ? '.'
+                     : slot.sprite->image->playbackInfo->width == 130 ? 'b'
+                                                                      : 's';
+        return kinds;
+    }
+
+    std::vector<BYTE> big, small;
+    SpriteField field;
+};
+
+TEST_F(Population, HalfTheSmallSpritesLieBelowTheBigOnes) {
+    AddArtwork();
+    field.bigCount = 3;
+    field.smallCount = 5;
+    ASSERT_TRUE(CreateSprites(field, *stage));
+    EXPECT_EQ(Kinds(), "sssbbbss" + std::string(22, '.'));
+    for (int slot = 0; slot < 8; ++slot) {
+        EXPECT_EQ(field.slots[slot].sprite->z, slot);
+        EXPECT_EQ(field.slots[slot].sprite->director, stage);
+    }
+    EXPECT_EQ(field.slots[0].sprite->image, field.slots[7].sprite->image) << "one image per kind";
+    EXPECT_EQ(field.slots[3].sprite->image->useCount, 3);
+    EXPECT_EQ(field.slots[0].sprite->image->useCount, 5);
+}
+
+TEST_F(Population, CountsAtTheirLimits) {
+    AddArtwork();
+    struct Case {
+        int big, small;
+        std::string kinds;
+    };
+    for (const Case& c :
+         {Case{2, 1, "sbb"}, Case{0, 30, std::string(30, 's')}, Case{0, 0, ""},
+          Case{10, 20, std::string(10, 's') + std::string(10, 'b') + std::string(10, 's')}}) {
+        field.bigCount = c.big;
+        field.smallCount = c.small;
+        EXPECT_TRUE(CreateSprites(field, *stage));
+        EXPECT_EQ(Kinds(), c.kinds + std::string(30 - c.kinds.size(), '.'));
+        DestroySprites(field, *stage);
+        EXPECT_EQ(Kinds(), std::string(30, '.'));
+    }
+}
+
+TEST_F(Population, PlacementDrawsFortyEightPerSpriteFromOneGenerator) {
+    AddArtwork();
+    field.bigCount = 1;
+    field.smallCount = 0;
+    SaverRandom reference;
+    reference.Seed(12345);
+    ASSERT_TRUE(CreateSprites(field, *stage));
+    reference.Discard(10);
+    const double x = reference.Draw() * 1024.0 / 32767;
+    reference.Discard(10);
+    const double y = reference.Draw() * 768.0 / 32767;
+    reference.Discard(26);
+    EXPECT_EQ(field.random.State(), reference.State());
+    EXPECT_EQ(field.slots[0].posX, x);
+    EXPECT_EQ(field.slots[0].posY, y);
+    EXPECT_EQ(field.slots[0].sprite->originX, 65);
+
+    // Each move hands the stage the picture's centre, in whole pixels.
+    MoveSprites(field);
+    const SpriteSlot& moved = field.slots[0];
+    EXPECT_EQ(moved.sprite->x, LONG(moved.posX) + 65);
+    EXPECT_EQ(moved.sprite->y, LONG(moved.posY) + 65);
+    EXPECT_EQ(moved.sprite->z, 0);
+}
+
+TEST_F(Population, MissingFlicFailsOnlyItsKind) {
+    AddArtwork(false);
+    field.bigCount = 3;
+    field.smallCount = 3;
+    EXPECT_FALSE(CreateSprites(field, *stage));
+    EXPECT_EQ(Kinds(), "sss" + std::string(27, '.'));
+}
+
+} // namespace
