@@ -16,17 +16,14 @@ void FillPairs(BYTE* destination, BYTE first, BYTE second, size_t pairs) {
     std::memcpy(destination + i, pattern, bytes - i);
 }
 
-struct LineStart {
-    LONG packets; // -1: the data ended
-};
-
 // Reads the words in front of a line's packets: row skips and the odd-width last pixel.
-// The first skip word met before the first line's packet count lowers the top.
-LineStart ReadLineWords(FlicReader& in, const FlicCanvas& frame, LONG& row, bool firstLine,
-                        RECT& changed) {
+// The first skip word met before the first line's packet count lowers the top. Returns the
+// line's packet count, -1 when the data ends.
+LONG ReadLineWords(FlicReader& in, const FlicCanvas& frame, LONG& row, bool firstLine,
+                   RECT& changed) {
     bool skipSeen = false;
     for (;;) {
-        if (!in.Need(2)) return {-1};
+        if (!in.Need(2)) return -1;
         SHORT word = in.S16();
         switch (WORD(word) & 0xC000) {
         case 0xC000:
@@ -44,7 +41,7 @@ LineStart ReadLineWords(FlicReader& in, const FlicCanvas& frame, LONG& row, bool
             break;
         default:
             if (firstLine && !skipSeen) changed.top = std::min<LONG>(changed.top, 0);
-            return {word};
+            return word;
         }
     }
 }
@@ -98,9 +95,9 @@ void DecodeFlicDeltaFlc(FlicReader& in, const FlicCanvas& frame, RECT& changed) 
     LONG lines = in.U16();
     LONG row = 0;
     for (LONG line = 0; line < lines; ++line) {
-        LineStart start = ReadLineWords(in, frame, row, line == 0, changed);
-        if (start.packets < 0) return;
-        LONG end = DecodeLinePackets(in, frame, row, start.packets, changed);
+        LONG packets = ReadLineWords(in, frame, row, line == 0, changed);
+        if (packets < 0) return;
+        LONG end = DecodeLinePackets(in, frame, row, packets, changed);
         if (end < 0) return;
         changed.right = std::max(changed.right, end);
         row = std::min(row + 1, frame.height);
