@@ -30,6 +30,8 @@ void Exercise(mImageFlic& image) {
     image.SeekFrame(0, 0);
     image.SeekFrame(1, 1);
     image.Draw(0, 0, nullptr);
+    image.SeekFrame(INT32_MAX, 1);
+    image.SeekFrame(INT32_MIN, 2);
     image.SeekFrame(-3, 0);
     image.Draw(0, 0, nullptr);
     image.SetTarget(nullptr);

@@ -3,6 +3,7 @@
 #include "engine/gfx/mBitmap.h"
 #include "engine/media/FlicReader.h"
 
+#include <cstdint>
 #include <new>
 
 namespace {
@@ -56,8 +57,8 @@ BOOL mImageFlic::ReadHeader() {
     // A zero second-frame offset (usual in FLI files) is worked out from the first frame's
     // size rather than taken as the end of the header: after the ring frame playback then
     // resumes at the second frame, in step with the frame counter.
-    if (secondFrameOffset == 0) secondFrameOffset = firstFrameOffset + playback.frameDataSize;
-    playback.currentFrame = 0;
+    int64_t second = int64_t(firstFrameOffset) + DWORD(playback.frameDataSize);
+    if (secondFrameOffset == 0 && second <= INT32_MAX) secondFrameOffset = LONG(second);
     return TRUE;
 }
 

@@ -130,10 +130,12 @@ void mImageFlic::DecodeInternally() {
 }
 
 LONG mImageFlic::SeekFrame(LONG n, LONG whence) {
-    LONG wanted = whence == 1 ? decodedFrame + n : whence == 2 ? format.frameCount - n : n;
-    if (wanted >= format.frameCount || !frameBitmap) return playback.currentFrame;
+    int64_t frame = whence == 1   ? int64_t(decodedFrame) + n
+                    : whence == 2 ? int64_t(format.frameCount) - n
+                                  : n;
+    if (frame >= format.frameCount || !frameBitmap) return playback.currentFrame;
     // Any frame before the first is the first.
-    wanted = std::max<LONG>(wanted, 0);
+    LONG wanted = LONG(std::max<int64_t>(frame, 0));
     if (wanted == decodedFrame) {
         playback.currentFrame = wanted;
         return wanted;
