@@ -4,10 +4,14 @@
 
 namespace platform::registry {
 
+static char FoldChar(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
 std::string FoldCase(std::string_view text) {
     std::string folded(text);
     for (char& c : folded)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+        c = FoldChar(c);
     return folded;
 }
 
@@ -33,7 +37,9 @@ Key& Tree::Ensure(std::string_view path) {
 }
 
 static bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && FoldCase(a) == FoldCase(b);
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return FoldChar(x) == FoldChar(y);
+           });
 }
 
 const Value* FindValue(const Key& key, std::string_view name) {

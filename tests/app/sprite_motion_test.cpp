@@ -16,8 +16,7 @@ TEST(SaverRandom, FollowsItsRecurrenceFromTheSeed) {
 }
 
 TEST(PickDirection, DrawsTwentySixAndNeverStandsStill) {
-    int zeroX = 0;
-    for (uint32_t seed = 0; seed < 20000; ++seed) {
+    for (uint32_t seed = 0; seed < 5000; ++seed) {
         SaverRandom random, reference;
         random.Seed(seed);
         reference.Seed(seed);
@@ -26,19 +25,13 @@ TEST(PickDirection, DrawsTwentySixAndNeverStandsStill) {
         reference.Discard(26);
         ASSERT_EQ(random.State(), reference.State());
         ASSERT_FALSE(slot.dirX == 0 && slot.dirY == 0) << seed;
-        ASSERT_TRUE(slot.dirX == -1 || slot.dirX == 0 || slot.dirX == 1);
-        ASSERT_TRUE(slot.dirY == -1 || slot.dirY == 0 || slot.dirY == 1);
-        zeroX += slot.dirX == 0;
     }
-    // dirX is 0 for draws below 799: about 2.4 % of directions.
-    EXPECT_GT(zeroX, 300);
-    EXPECT_LT(zeroX, 700);
 }
 
 TEST(PickDirection, SplitsTheEighthAndTwentySixthDrawsAtTheirThresholds) {
     struct Case {
         uint32_t seed;
-        int eighth, twentySixth; // the draws, for the reader
+        int eighth, twentySixth; // its 8th and 26th draws
         double dirX, dirY;
     };
     for (const Case& c : {Case{98658, 17583, 27969, 1, 1}, Case{103158, 17582, 17891, -1, 1},
@@ -65,35 +58,29 @@ protected:
     SpriteField field;
 };
 
-TEST_F(Motion, InsideTheStageMovesBySpeedWithoutDrawing) {
+TEST_F(Motion, MovesBySpeedAndClampsAtTheEdges) {
     field.moveSpeed = 3;
-    SpriteSlot slot{100, 200, -1, 1};
+    SpriteSlot inside{100, 200, -1, 1};
     const uint32_t before = field.random.State();
-    StepSlot(slot, 70, 70, field);
-    EXPECT_EQ(slot.posX, 97);
-    EXPECT_EQ(slot.posY, 203);
-    EXPECT_EQ(field.random.State(), before);
-}
+    StepSlot(inside, 70, 70, field);
+    EXPECT_EQ(inside.posX, 97);
+    EXPECT_EQ(inside.posY, 203);
+    EXPECT_EQ(field.random.State(), before) << "no draws inside";
 
-TEST_F(Motion, LeftEdgeClampsAndSendsRightOrStraight) {
-    field.moveSpeed = 3;
-    for (int trial = 0; trial < 200; ++trial) {
-        SpriteSlot slot{0, 300, -1, 0};
-        StepSlot(slot, 70, 70, field);
-        EXPECT_EQ(slot.posX, 0);
-        EXPECT_GE(slot.dirX, 0);
+    for (int trial = 0; trial < 100; ++trial) {
+        SpriteSlot left{0, 300, -1, 0};
+        StepSlot(left, 70, 70, field);
+        EXPECT_EQ(left.posX, 0);
+        EXPECT_GE(left.dirX, 0) << "sent right or straight";
     }
-}
-
-TEST_F(Motion, RightEdgeOfABigSpriteIsAt894) {
-    SpriteSlot slot{893, 300, 1, 0};
-    StepSlot(slot, 130, 130, field);
-    EXPECT_EQ(slot.posX, 894) << "limitX = 1024 - 130";
-    EXPECT_LE(slot.dirX, 0);
-    // An odd frame width keeps the picture inside: 1024 - 2 * (71 / 2).
+    field.moveSpeed = 1;
+    SpriteSlot right{893, 300, 1, 0};
+    StepSlot(right, 130, 130, field);
+    EXPECT_EQ(right.posX, 894) << "limitX = 1024 - 130";
+    EXPECT_LE(right.dirX, 0);
     SpriteSlot odd{2000, 300, 1, 0};
     StepSlot(odd, 71, 71, field);
-    EXPECT_EQ(odd.posX, 954);
+    EXPECT_EQ(odd.posX, 954) << "1024 - 2 * (71 / 2)";
 }
 
 // How many draws lead from one generator state to another (-1 beyond 60).
@@ -127,19 +114,6 @@ TEST_F(Motion, AtACornerTheSecondAxisUsesTheNewDirection) {
     }
     EXPECT_GT(pickedTwice, 0);
     EXPECT_GT(backIntoSide, 0) << "the second pick may point dirX back into the side";
-}
-
-TEST_F(Motion, LongDriftStaysOnTheStage) {
-    field.moveSpeed = 5;
-    SpriteSlot slot{400, 300, 1, -1};
-    for (int step = 0; step < 20000; ++step) {
-        StepSlot(slot, 130, 130, field);
-        ASSERT_GE(slot.posX, 0);
-        ASSERT_LE(slot.posX, 894);
-        ASSERT_GE(slot.posY, 0);
-        ASSERT_LE(slot.posY, 638);
-        ASSERT_FALSE(slot.dirX == 0 && slot.dirY == 0);
-    }
 }
 
 } // namespace

@@ -76,16 +76,6 @@ TEST(RegistryFile, DamagedFileIsKeptAsideAndDefaultsApply) {
     }
 }
 
-TEST(RegistryFile, UnreadableFileIsNotOverwritten) {
-    TemporaryRegistry registry;
-    std::filesystem::create_directory(registry.File()); // cannot be read as a file
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(ReadDword("a"), -1);
-    ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(registry.Others().size(), 1u) << "moved aside";
-    EXPECT_TRUE(WriteDword("a", 1));
-}
-
 TEST(RegistryFile, ReplacementIsAtomic) {
     TemporaryRegistry registry;
     ASSERT_TRUE(WriteDword("a", 1));
