@@ -7,8 +7,10 @@
 #include "platform/testing/resources.h"
 #include "tests/engine/core/stage_fixture.h"
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 namespace {
 
@@ -58,32 +60,17 @@ protected:
 
 TEST_F(Population, HalfTheSmallSpritesLieBelowTheBigOnes) {
     AddArtwork();
-    field.bigCount = 3;
-    field.smallCount = 5;
-    ASSERT_TRUE(CreateSprites(field, *stage));
-    EXPECT_EQ(Kinds(), "sssbbbss" + std::string(22, '.'));
-    for (int slot = 0; slot < 8; ++slot) {
-        EXPECT_EQ(field.slots[slot].sprite->z, slot);
-        EXPECT_EQ(field.slots[slot].sprite->director, stage);
-    }
-    EXPECT_EQ(field.slots[0].sprite->image, field.slots[7].sprite->image) << "one image per kind";
-    EXPECT_EQ(field.slots[3].sprite->image->useCount, 3);
-    EXPECT_EQ(field.slots[0].sprite->image->useCount, 5);
-}
-
-TEST_F(Population, CountsAtTheirLimits) {
-    AddArtwork();
-    struct Case {
-        int big, small;
-        std::string kinds;
-    };
-    for (const Case& c :
-         {Case{2, 1, "sbb"}, Case{0, 30, std::string(30, 's')}, Case{0, 0, ""},
-          Case{10, 20, std::string(10, 's') + std::string(10, 'b') + std::string(10, 's')}}) {
-        field.bigCount = c.big;
-        field.smallCount = c.small;
+    for (auto [bigs, smalls, kinds] : {std::tuple{3, 5, "sssbbbss"}, {2, 1, "sbb"}, {0, 0, ""}}) {
+        field.bigCount = bigs;
+        field.smallCount = smalls;
         EXPECT_TRUE(CreateSprites(field, *stage));
-        EXPECT_EQ(Kinds(), c.kinds + std::string(30 - c.kinds.size(), '.'));
+        EXPECT_EQ(Kinds(), kinds + std::string(30 - std::strlen(kinds), '.'));
+        for (int slot = 0; slot < bigs + smalls; ++slot)
+            EXPECT_EQ(field.slots[slot].sprite->z, slot) << "depth is the slot";
+        if (bigs == 3) {
+            EXPECT_EQ(field.slots[0].sprite->image, field.slots[7].sprite->image);
+            EXPECT_EQ(field.slots[3].sprite->image->useCount, 3) << "one image per kind";
+        }
         DestroySprites(field, *stage);
         EXPECT_EQ(Kinds(), std::string(30, '.'));
     }
