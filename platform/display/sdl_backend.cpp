@@ -107,8 +107,8 @@ private:
 } // namespace
 
 std::unique_ptr<DisplayBackend> MakeSdlBackend() {
-    // Ctrl+C and termination signals keep their usual meaning instead of becoming quit events
-    // that no window would hear.
+    // Unless the program watches for quit events (an overriding hint), Ctrl+C and
+    // termination signals keep their usual meaning instead of becoming events no window hears.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
     auto backend = std::make_unique<SdlBackend>();
