@@ -49,15 +49,6 @@ bool ActivateRunningSaver() {
     return true;
 }
 
-int RunMessageLoop() {
-    MSG message{};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return message.message == WM_QUIT ? int(message.wParam) : 0;
-}
-
 HWND CreateShapedWindow(HWND parent, const WindowShape& shape) {
     if (!RegisterSaverClass()) return nullptr;
     shellState.previewMode = parent != nullptr;
@@ -68,6 +59,15 @@ HWND CreateShapedWindow(HWND parent, const WindowShape& shape) {
 }
 
 } // namespace
+
+int RunSaverMessageLoop() {
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return message.message == WM_QUIT ? int(message.wParam) : 0;
+}
 
 HWND CreateSaverWindow(HWND parent) {
     return CreateShapedWindow(parent, parent ? PreviewShape(parent) : FullScreenShape());
@@ -81,7 +81,7 @@ int RunSaverWindow(HWND parent) {
     int result = 0;
     if (HWND window = CreateSaverWindow(parent)) {
         if (!parent) SetForegroundWindow(window);
-        result = RunMessageLoop();
+        result = RunSaverMessageLoop();
     }
     UnloadPasswordHook();
     shellState.saverWindow = nullptr;

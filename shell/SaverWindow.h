@@ -16,6 +16,9 @@ int RunSaverWindow(HWND parent);
 // class and creates the window; null when either fails.
 HWND CreateSaverWindow(HWND parent);
 
+// Gets, translates and dispatches messages until the quit message; returns its code.
+int RunSaverMessageLoop();
+
 LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Where SaverProc ends for every message; the close decision is made here.
 LRESULT ShellDefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

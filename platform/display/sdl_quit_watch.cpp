@@ -18,6 +18,9 @@ int CloseOnQuit(void*, SDL_Event* event) {
 } // namespace
 
 void WatchHostQuitRequests() {
+    // SDL's handlers only raise a flag that the next event pump (part of every message
+    // retrieval) turns into the quit event; the watch gives that event its meaning.
+    SDL_SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "0", SDL_HINT_OVERRIDE);
     SDL_AddEventWatch(CloseOnQuit, nullptr);
 }
 
