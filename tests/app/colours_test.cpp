@@ -79,16 +79,4 @@ TEST_F(ColourSteps, AnimationWrapsAndAFullCycleLosesNothing) {
         ASSERT_EQ(ValueOf(colours.workPalette[i]), ValueOf(startPalette[i])) << i;
 }
 
-TEST_F(ColourSteps, RecolourReachesThePictureStages) {
-    StartColours(colours, *stage);
-    mDirector picture(window, 10);
-    colours.hue = -1;
-    colours.shiftColours = false;
-    ColourTargets targets{stage};
-    targets.pictureStages[1] = &picture;
-    Recolour(colours, targets);
-    ExpectMapped(*stage, 255, false);
-    ExpectMapped(picture, 255, false);
-}
-
 } // namespace
