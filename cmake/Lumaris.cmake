@@ -38,8 +38,10 @@ function(lumaris_test_folder name)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE LUMARIS_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "LUMARIS_DISPLAY=headless;LUMARIS_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+    PROPERTIES ENVIRONMENT
+      "LUMARIS_DISPLAY=headless;LUMARIS_REGISTRY=${PROJECT_BINARY_DIR}/tests/registry.reg")
 endfunction()
 
 # A static library of the .cpp files below the given folders (an interface library while

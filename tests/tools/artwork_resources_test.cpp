@@ -5,6 +5,7 @@
 #include "engine/gfx/mBitmap.h"
 #include "engine/media/mImageFlic.h"
 #include "platform/testing/message_boxes.h"
+#include "tests/support/source_tree.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +21,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 std::string ResourcePath(const std::string& name) {
-    std::string root = __FILE__;
-    root = root.substr(0, root.rfind("/tests/"));
-    if (const char* data = std::getenv("LUMARIS_TEST_DATA")) {
-        root = data;
-        root = root.substr(0, root.rfind("/tests"));
-    }
-    return root + "/resources/" + name;
+    return SourceTreePath("resources/" + name);
 }
 
 Bytes ReadResource(const std::string& name) {

@@ -3,6 +3,7 @@
 #include "engine/gfx/mBitmap.h"
 #include "engine/media/mImageFlic.h"
 #include "platform/testing/message_boxes.h"
+#include "tests/support/source_tree.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +15,6 @@
 #include <vector>
 
 namespace {
-
-std::string SourceRoot() {
-    if (const char* data = std::getenv("LUMARIS_TEST_DATA")) {
-        std::string path = data; // <root>/tests/data
-        return path.substr(0, path.rfind("/tests"));
-    }
-    std::string here = __FILE__;
-    return here.substr(0, here.rfind("/tests/"));
-}
 
 // A FLIC image with a top-down target of its size, showing each frame drawn.
 struct Player {
@@ -45,7 +37,7 @@ struct Player {
 class FlicArtwork : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(FlicArtwork, DecodesEveryFrameAndTheRingFromMemoryAndFile) {
-    std::string path = SourceRoot() + "/resources/flic/" + GetParam();
+    std::string path = SourceTreePath("resources/flic/" + std::string(GetParam()));
     std::ifstream in(path, std::ios::binary);
     if (!in) GTEST_SKIP() << "no artwork at " << path;
     std::vector<BYTE> bytes{std::istreambuf_iterator<char>(in), {}};
