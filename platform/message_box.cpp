@@ -1,5 +1,6 @@
 // Message boxes: recorded for tests, shown by the display backend's presenter when one is
 // installed, answered at once with the default button otherwise.
+#include "platform/display/backend.h"
 #include "platform/message_box_presenter.h"
 #include "platform/testing/message_boxes.h"
 #include "platform/win32.h"
@@ -42,6 +43,7 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     const char* text = lpText ? lpText : "";
     const char* caption = lpCaption ? lpCaption : "Error";
     State().recorded.push_back({hWnd, text, caption, uType});
+    platform::Display(); // a real display installs its presenter when it starts
     if (State().presenter) {
         int chosen = State().presenter(hWnd, text, caption, uType);
         if (chosen) return chosen;
