@@ -16,33 +16,49 @@ std::string Argument(const std::string& text) {
     return text.find_first_of(" \t") == std::string::npos && !text.empty() ? text : Quoted(text);
 }
 
-// The daemon's flags as the mode letters they stand for; other arguments stay as given.
-// A window the daemon names is not ours to draw a preview box in; the saver runs full screen.
-std::string DaemonArguments(int argc, const char* const* argv, const char* daemonWindow,
-                            bool* daemonMode) {
+enum class DaemonRequest { None, FullScreen, Preview };
+
+// The daemon's flags; other arguments stay as given.
+std::string OtherArguments(int argc, const char* const* argv, const char* daemonWindow,
+                           DaemonRequest* request) {
     std::string tail;
+    *request = daemonWindow && *daemonWindow ? DaemonRequest::FullScreen : DaemonRequest::None;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "-root") == 0) {
-            *daemonMode = true;
+            if (*request == DaemonRequest::None) *request = DaemonRequest::FullScreen;
         } else if (std::strcmp(arg, "-window-id") == 0 && i + 1 < argc) {
-            *daemonMode = true;
+            *request = DaemonRequest::Preview;
             ++i;
         } else {
             tail += " " + Argument(arg);
         }
     }
-    if (daemonWindow && *daemonWindow) *daemonMode = true;
     return tail;
+}
+
+// The window of a daemon's preview is a foreign one that the display cannot draw into yet:
+// the preview then fails, as for a window that does not exist, rather than covering the
+// whole screen in the middle of the daemon's settings.
+const char* ModeFor(DaemonRequest request) {
+    switch (request) {
+    case DaemonRequest::FullScreen:
+        return " /s";
+    case DaemonRequest::Preview:
+        return " /p 0";
+    case DaemonRequest::None:
+        break;
+    }
+    return "";
 }
 
 } // namespace
 
 std::string CommandLineFromArguments(int argc, const char* const* argv, const char* daemonWindow) {
     std::string line = Quoted(argc > 0 && argv[0] ? argv[0] : "lumaris");
-    bool daemonMode = false;
-    const std::string rest = DaemonArguments(argc, argv, daemonWindow, &daemonMode);
-    return line + (daemonMode && rest.empty() ? " /s" : rest);
+    DaemonRequest request = DaemonRequest::None;
+    const std::string rest = OtherArguments(argc, argv, daemonWindow, &request);
+    return line + (request != DaemonRequest::None && rest.empty() ? ModeFor(request) : rest);
 }
 
 int RunProcessEntry(int argc, char** argv, int (*entry)()) {

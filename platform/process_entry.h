@@ -12,8 +12,9 @@ namespace platform {
 void SetCommandLine(const std::string& line);
 
 // The Win32 command line for these arguments: the program path in quotes, then the
-// arguments, each quoted when it holds a blank. The daemon's "-root" becomes "/s" and
-// "-window-id ID" (or the window named by XSCREENSAVER_WINDOW) a saver inside that window.
+// arguments, each quoted when it holds a blank. When only the conventions of the host's
+// screen-saver daemon are given, "-root" (or a window named by XSCREENSAVER_WINDOW) becomes
+// "/s", and "-window-id ID" a preview that fails (its foreign window cannot be drawn into).
 std::string CommandLineFromArguments(int argc, const char* const* argv, const char* daemonWindow);
 
 // Sets the command line, installs the signal handling and returns entry's result.

@@ -1,5 +1,8 @@
 #include "shell/entry/GifRecorder.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
 #include <unordered_map>
 #include <vector>
@@ -59,8 +62,12 @@ bool WriteLoopForever(GifFileType* file) {
 } // namespace
 
 GifRecorder::GifRecorder(const std::string& path) {
+    // Readable by others, as any picture the user saves.
+    const int handle = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (handle < 0) return;
     int error = 0;
-    file = EGifOpenFileName(path.c_str(), false, &error);
+    file = EGifOpenFileHandle(handle, &error);
+    if (!file) close(handle);
 }
 
 GifRecorder::~GifRecorder() {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/process_entry.h"
 #include "shell/CommandLine.h"
 #include "tests/shell/shell_fixture.h"
 
@@ -71,6 +72,22 @@ TEST(ChooseMode, OnlyTheFirstLetterDecides) {
         EXPECT_EQ(choice.windowNumber, c.window) << c.tail;
         EXPECT_EQ(choice.ownedByForeground, c.foreground) << c.tail;
     }
+}
+
+std::string TailFromArguments(std::vector<const char*> argv, const char* daemonWindow = nullptr) {
+    const std::string line =
+        platform::CommandLineFromArguments(int(argv.size()), argv.data(), daemonWindow);
+    return CommandLineTail(line.c_str());
+}
+
+TEST(HostArguments, BecomeATailAndTheDaemonsConventionsBecomeModes) {
+    EXPECT_EQ(TailFromArguments({"/opt/my savers/lumaris", "/p", "1234"}), "/p 1234");
+    EXPECT_EQ(TailFromArguments({"lumaris", "two words", "/s"}), "\"two words\" /s");
+    EXPECT_EQ(TailFromArguments({"lumaris"}), "");
+    EXPECT_EQ(TailFromArguments({"lumaris", "-root"}), "/s");
+    EXPECT_EQ(TailFromArguments({"lumaris"}, "0x2a00007"), "/s");
+    EXPECT_EQ(TailFromArguments({"lumaris", "-window-id", "0x2a00007"}, "0x2a00007"), "/p 0");
+    EXPECT_EQ(TailFromArguments({"lumaris", "-root", "/c"}), "/c"); // explicit modes win
 }
 
 using Dispatch = ShellTest;
