@@ -88,12 +88,7 @@ bool HoldsAnything(const SaverScene& scene) {
     return scene.stage || scene.headerBitmap || scene.renderWindow;
 }
 
-} // namespace
-
-bool BuildScene(HWND window) {
-    SaverScene& scene = saverScene;
-    // A second build over a live scene would lose the first one's stage and sprites.
-    if (HoldsAnything(scene)) TearDownScene();
+void StartBuild(SaverScene& scene, HWND window) {
     scene.paletteMode = IsPaletteDisplay();
     scene.targetWindow = window;
     scene.stopping = false;
@@ -102,21 +97,35 @@ bool BuildScene(HWND window) {
     scene.field.random.Seed(uint32_t(std::time(nullptr)));
     scene.field.random.Discard(kSeedDiscards);
     MeasureWindows(scene, window);
+}
 
-    bool failed = false;
+// Runs to the end whatever fails, skipping only what needs a missing object; false when
+// anything failed.
+bool BuildParts(SaverScene& scene) {
     scene.headerBitmap = new (std::nothrow) mBitmap;
     if (scene.headerBitmap)
         scene.headerBitmap->Create(scene.field.screenWidth, scene.field.screenHeight, 8);
     scene.stage = CreateStage(scene);
-    failed = !scene.stage || !PrepareStage(scene);
-    if (scene.stage && !CreateSprites(scene.field, *scene.stage)) failed = true;
+    bool built = scene.stage && PrepareStage(scene);
+    if (scene.stage && !CreateSprites(scene.field, *scene.stage)) built = false;
     scene.field.moveSpeed = ReadMoveSpeed();
-    if (!scene.fullScreen && !ConnectPreview(scene)) failed = true;
+    if (!scene.fullScreen && !ConnectPreview(scene)) built = false;
     if (scene.stage) StartColours(scene.colours, *scene.stage);
     Sleep(kSettleTime);
     if (!scene.fullScreen) CopyStageColoursToHeader(scene);
-    if (failed) TearDownScene();
-    return !failed;
+    return built;
+}
+
+} // namespace
+
+bool BuildScene(HWND window) {
+    SaverScene& scene = saverScene;
+    // A second build over a live scene would lose the first one's stage and sprites.
+    if (HoldsAnything(scene)) TearDownScene();
+    StartBuild(scene, window);
+    const bool built = BuildParts(scene);
+    if (!built) TearDownScene();
+    return built;
 }
 
 void TearDownScene() {
