@@ -16,9 +16,10 @@ void StartScene(HWND window) {
     PostMessageA(window, FrameTick, WPARAM(-1), LPARAM(-1));
 }
 
+// A build that failed before reading the colours holds no hue of the user's to store back.
 void StopScene() {
     TearDownScene();
-    WriteSetting(kHueSetting, saverScene.colours.hue);
+    if (saverScene.coloursRead) WriteSetting(kHueSetting, saverScene.colours.hue);
 }
 
 } // namespace

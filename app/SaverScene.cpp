@@ -92,6 +92,7 @@ void StartBuild(SaverScene& scene, HWND window) {
     scene.paletteMode = IsPaletteDisplay();
     scene.targetWindow = window;
     scene.stopping = false;
+    scene.coloursRead = false;
     SelectSettingsKey(window, kSettingsKeyPath);
     ClearSpriteSlots(scene.field);
     scene.field.random.Seed(uint32_t(std::time(nullptr)));
@@ -110,7 +111,10 @@ bool BuildParts(SaverScene& scene) {
     if (scene.stage && !CreateSprites(scene.field, *scene.stage)) built = false;
     scene.field.moveSpeed = ReadMoveSpeed();
     if (!scene.fullScreen && !ConnectPreview(scene)) built = false;
-    if (scene.stage) StartColours(scene.colours, *scene.stage);
+    if (scene.stage) {
+        StartColours(scene.colours, *scene.stage);
+        scene.coloursRead = true;
+    }
     Sleep(kSettleTime);
     if (!scene.fullScreen) CopyStageColoursToHeader(scene);
     return built;

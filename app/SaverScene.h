@@ -38,6 +38,7 @@ struct SaverScene {
     bool inFrameTick = false; // shared with the settings dialog's tick
     SpriteField field;        // screen size, speed, counts, generator, sprite slots
     ColourState colours;
+    bool coloursRead = false; // this build read the colour settings, the hue among them
 };
 
 // The program's one scene.

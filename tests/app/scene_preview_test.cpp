@@ -79,6 +79,7 @@ TEST_F(ScenePreview, ARenderWindowThatCannotBeMadeIsReportedAndEndsTheScene) {
     refusing.lpfnWndProc = RefuseCreation;
     refusing.lpszClassName = "FSCLASS";
     ASSERT_TRUE(RegisterClassA(&refusing));
+    WriteSetting(kHueSetting, 200);
     HWND preview = MakePreview();
     const auto boxes = platform::testing::TakeMessageBoxes();
     ASSERT_EQ(boxes.size(), 1u);
@@ -88,6 +89,8 @@ TEST_F(ScenePreview, ARenderWindowThatCannotBeMadeIsReportedAndEndsTheScene) {
     EXPECT_TRUE(saverScene.stopping);
     ASSERT_TRUE(Tick());
     EXPECT_TRUE(QuitPosted());
+    SendMessageA(preview, WM_CLOSE, 0, 0); // a hue never read is not stored over the user's
+    EXPECT_EQ(ReadSetting(kHueSetting, -1), 200);
 }
 
 TEST_F(ScenePreview, OnlyAPaletteDisplayGetsTheStagePalette) {
