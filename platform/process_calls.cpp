@@ -1,8 +1,4 @@
-// The process's command line and start-up information as the process entry set them, UTF-8
-// character stepping, and the end of the process.
-#include <cstdlib>
-#include <cstring>
-
+// The process's command line as the process entry set it, and UTF-8 character stepping.
 #include "platform/process_entry.h"
 
 namespace {
@@ -34,12 +30,6 @@ LPSTR WINAPI GetCommandLineA(void) {
     return CommandLine().data();
 }
 
-VOID WINAPI GetStartupInfoA(LPSTARTUPINFOA startupInfo) {
-    if (!startupInfo) return;
-    std::memset(startupInfo, 0, sizeof(*startupInfo));
-    startupInfo->cb = sizeof(*startupInfo);
-}
-
 // Never steps over the terminating zero, even inside a cut-off sequence.
 LPSTR WINAPI CharNextA(LPCSTR current) {
     if (!current || !*current) return const_cast<LPSTR>(current);
@@ -49,8 +39,4 @@ LPSTR WINAPI CharNextA(LPCSTR current) {
            (static_cast<unsigned char>(current[step]) & 0xC0) == 0x80)
         ++step;
     return const_cast<LPSTR>(current + step);
-}
-
-VOID WINAPI ExitProcess(UINT exitCode) {
-    std::exit(int(exitCode));
 }

@@ -9,18 +9,10 @@ BOOL saverRunning = FALSE;
 } // namespace
 
 BOOL WINAPI SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pvParam, UINT) {
-    switch (action) {
-    case SPI_SETSCREENSAVERRUNNING:
-        if (pvParam) *static_cast<BOOL*>(pvParam) = saverRunning;
-        saverRunning = uiParam ? TRUE : FALSE;
-        return TRUE;
-    case SPI_GETSCREENSAVERRUNNING:
-        if (!pvParam) return FALSE;
-        *static_cast<BOOL*>(pvParam) = saverRunning;
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    if (action != SPI_SETSCREENSAVERRUNNING) return FALSE;
+    if (pvParam) *static_cast<BOOL*>(pvParam) = saverRunning;
+    saverRunning = uiParam ? TRUE : FALSE;
+    return TRUE;
 }
 
 namespace platform::testing {

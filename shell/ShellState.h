@@ -4,6 +4,9 @@
 
 #include "platform/win32.h"
 
+// ImmAssociateContext: gives a window an input context, returning the previous one.
+typedef HWND(CALLBACK* ImeAssociateProc)(HWND window, HWND context);
+
 struct ShellState {
     HMODULE moduleHandle = nullptr;
     bool win9xFamily = false; // the password hooks exist only there
@@ -12,7 +15,7 @@ struct ShellState {
     bool closeAccepted = false; // from then on input is no longer interpreted
     bool verifying = false;     // a password check is running
     POINT lastCursor{};         // mouse drift is measured from here
-    HWND(CALLBACK* imeFunction)(HWND, HWND) = nullptr;
+    ImeAssociateProc imeFunction = nullptr;
     HWND savedImeContext = nullptr;
 };
 

@@ -9,12 +9,10 @@
 
 namespace {
 
-using ImeAssociate = HWND(CALLBACK*)(HWND, HWND);
-
 void DetachInputContext(HWND window) {
     HMODULE ime = GetModuleHandleA("IMM32.DLL");
     shellState.imeFunction =
-        ime ? ModuleFunction<ImeAssociate>(ime, "ImmAssociateContext") : nullptr;
+        ime ? ModuleFunction<ImeAssociateProc>(ime, "ImmAssociateContext") : nullptr;
     if (shellState.imeFunction)
         shellState.savedImeContext = shellState.imeFunction(window, nullptr);
 }
