@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -119,16 +120,19 @@ TEST(ResourceBuilder, RefusesMissingAndMalformedFiles) {
 }
 
 TEST(EmbedderProgram, FailsWithoutWritingOutput) {
-    std::string dir = ::testing::TempDir();
-    std::string script = dir + "embed_bad.rc";
-    std::string output = dir + "embed_bad.cpp";
-    std::remove(output.c_str());
+    // Names of their own: test processes run side by side, from several build trees.
+    std::string script = ::testing::TempDir() + "embed_bad_XXXXXX";
+    int descriptor = mkstemp(script.data());
+    ASSERT_GE(descriptor, 0);
+    close(descriptor);
+    std::string output = script + ".cpp";
     std::ofstream(script) << "1 flic \"nowhere.flc\"\n";
     std::string command =
         std::string(EMBED_RESOURCES_EXE) + " " + script + " " + output + " 2>/dev/null";
     EXPECT_NE(std::system(command.c_str()), 0);
     EXPECT_FALSE(std::ifstream(output).good());
     std::remove(script.c_str());
+    std::remove(output.c_str());
 }
 
 } // namespace

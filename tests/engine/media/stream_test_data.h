@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -58,8 +59,12 @@ public:
             stream.OpenMemory(block.get(), LONG(bytes.size()));
             return;
         }
-        path = ::testing::TempDir() + "stream_test.bin";
-        FILE* file = std::fopen(path.c_str(), "wb");
+        // A name of its own: test processes run side by side, from several build trees.
+        path = ::testing::TempDir() + "stream_test_XXXXXX";
+        int descriptor = mkstemp(path.data());
+        ASSERT_GE(descriptor, 0);
+        FILE* file = fdopen(descriptor, "wb");
+        ASSERT_NE(file, nullptr);
         std::fwrite(bytes.data(), 1, bytes.size(), file);
         std::fclose(file);
         ASSERT_EQ(stream.Open(path.c_str(), 0), 1);
