@@ -5,7 +5,7 @@
 #include "platform/win32.h"
 
 // ImmAssociateContext: gives a window an input context, returning the previous one.
-typedef HWND(CALLBACK* ImeAssociateProc)(HWND window, HWND context);
+typedef HANDLE(CALLBACK* ImeAssociateProc)(HWND window, HANDLE context);
 
 struct ShellState {
     HMODULE moduleHandle = nullptr;
@@ -16,7 +16,7 @@ struct ShellState {
     bool verifying = false;     // a password check is running
     POINT lastCursor{};         // mouse drift is measured from here
     ImeAssociateProc imeFunction = nullptr;
-    HWND savedImeContext = nullptr;
+    HANDLE savedImeContext = nullptr;
 };
 
 extern ShellState shellState;
