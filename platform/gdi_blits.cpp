@@ -1,5 +1,6 @@
 // BitBlt and StretchDIBits from 8-bit bitmaps onto windows and memory DCs. Every stretch
 // mode drops (or repeats) whole rows and columns; none blends.
+#include <algorithm>
 #include <optional>
 
 #include "platform/gdi_colour_translation.h"
@@ -53,8 +54,8 @@ template <typename Copy>
 void CopyInto(const DrawTarget& target, const DeviceContext& dc, const RGBQUAD* colours, UINT count,
               Copy copy) {
     if (target.ForWindow()) {
-        WindowTable table;
-        BuildWindowTable(dc, colours, count, &table);
+        WindowTable scratch;
+        const WindowTable& table = WindowTableFor(dc, colours, count, &scratch);
         copy([&](LONG y) { return target.WindowRow(y); }, table);
     } else {
         IndexTable table;
@@ -79,20 +80,27 @@ void Scaled(const DrawTarget& target, const DeviceContext& dc, const ScaledCopy&
     target.Changed(copy.area);
 }
 
-// A source that is also the destination is read from a snapshot, so overlapping copies
-// see the original pixels.
+// A copy within one bitmap whose source and destination overlap reads its source rows from
+// a snapshot, so it sees the original pixels; any other copy reads the source in place.
 struct SourceSnapshot {
     std::vector<BYTE> bytes;
     DibPixels pixels;
 };
 
-std::optional<SourceSnapshot> SnapshotIfShared(const Bitmap& source, const DrawTarget& target) {
+std::optional<SourceSnapshot> SnapshotIfOverlapping(const Bitmap& source, const DrawTarget& target,
+                                                    const RECT& area, LONG sourceX, LONG sourceY) {
     if (target.TargetBitmap() != &source) return std::nullopt;
+    LONG width = area.right - area.left, height = area.bottom - area.top;
+    if (IsEmpty(Intersection(area, RectOf(sourceX, sourceY, width, height)))) return std::nullopt;
     SourceSnapshot snapshot;
-    const BYTE* begin = source.pixels.get();
-    snapshot.bytes.assign(begin, begin + static_cast<size_t>(source.stride) * source.height);
-    snapshot.pixels = source.Pixels();
-    snapshot.pixels.bits = snapshot.bytes.data();
+    size_t stride = static_cast<size_t>(source.stride);
+    snapshot.bytes.resize(stride * height);
+    for (LONG y = 0; y < height; ++y) {
+        const BYTE* row = source.Row(sourceY + y);
+        std::copy(row, row + stride, snapshot.bytes.begin() + stride * y);
+    }
+    // Its rows are the source's from sourceY on, stored from the top.
+    snapshot.pixels = DibPixels{snapshot.bytes.data(), source.width, height, source.stride, true};
     return snapshot;
 }
 
@@ -115,10 +123,10 @@ BOOL WINAPI BitBlt(HDC destination, int x, int y, int width, int height, HDC sou
     RECT area =
         Intersection(Intersection(RectOf(x, y, width, height), sourceInDestination), target.Clip());
     if (IsEmpty(area)) return TRUE;
-    auto snapshot = SnapshotIfShared(bitmap, target);
-    DibPixels pixels = snapshot ? snapshot->pixels : bitmap.Pixels();
-    Unscaled(target, *to, area, pixels, area.left - sourceInDestination.left,
-             area.top - sourceInDestination.top, bitmap.colours.data(), bitmap.colourCount);
+    LONG fromX = area.left - sourceInDestination.left, fromY = area.top - sourceInDestination.top;
+    auto snapshot = SnapshotIfOverlapping(bitmap, target, area, fromX, fromY);
+    Unscaled(target, *to, area, snapshot ? snapshot->pixels : bitmap.Pixels(), fromX,
+             snapshot ? 0 : fromY, bitmap.colours.data(), bitmap.colourCount);
     return TRUE;
 }
 

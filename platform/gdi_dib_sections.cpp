@@ -1,6 +1,5 @@
 // DIB sections: bitmaps whose pixels the caller reaches directly, and their colour tables.
 #include <algorithm>
-#include <new>
 
 #include "platform/gdi_dib_format.h"
 #include "platform/gdi_objects.h"
@@ -26,7 +25,7 @@ HBITMAP WINAPI CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, VOID
     DibFormat format;
     if ((dc && !AsDC(dc)) || section || !ReadDibFormat(info, usage, &format)) return nullptr;
     auto bitmap = std::make_unique<Bitmap>();
-    bitmap->pixels.reset(new (std::nothrow) BYTE[format.imageBytes]());
+    bitmap->pixels = platform::AllocatePixels<BYTE>(format.imageBytes);
     if (!bitmap->pixels) return nullptr;
     bitmap->width = format.width;
     bitmap->height = format.height;

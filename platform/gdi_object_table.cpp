@@ -56,7 +56,7 @@ Palette* DefaultPalette() {
 Bitmap* StockBitmap() {
     static Bitmap* bitmap = [] {
         Bitmap* stock = MakeStock<Bitmap>();
-        stock->pixels.reset(new BYTE[4]());
+        stock->pixels = AllocatePixels<BYTE>(4);
         stock->colours[1] = {255, 255, 255, 0};
         stock->colourCount = 2;
         return stock;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/display/pixel_memory.h"
 #include "platform/gdi_dib_format.h"
 #include "platform/win32.h"
 
@@ -26,7 +27,7 @@ struct Bitmap : Object {
     LONG height = 1;
     LONG stride = 4;
     bool topDown = false;
-    std::unique_ptr<BYTE[]> pixels;
+    PixelBlock<BYTE> pixels;
     std::array<RGBQUAD, 256> colours{};
     UINT colourCount = 256;
 

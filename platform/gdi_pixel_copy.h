@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/gdi_dib_format.h"
+#include "platform/gdi_row_conversion.h"
 
 namespace platform::gdi {
 
@@ -20,10 +21,8 @@ void CopyUnscaled(RowOf destinationRow, const RECT& area, const DibPixels& sourc
                   LONG sourceY, const Table& table) {
     LONG width = area.right - area.left;
     for (LONG y = area.top; y < area.bottom; ++y) {
-        auto* out = destinationRow(y) + area.left;
-        const BYTE* in = source.Row(sourceY + (y - area.top)) + sourceX;
-        for (LONG i = 0; i < width; ++i)
-            out[i] = table[in[i]];
+        ConvertRow(destinationRow(y) + area.left, source.Row(sourceY + (y - area.top)) + sourceX,
+                   width, table.data());
     }
 }
 

@@ -1,10 +1,9 @@
 // The picture of one top-level window's client area. On a true-colour display a pixel holds
 // 0x00RRGGBB; on a palette display it holds the system-palette slot it is shown through.
 #pragma once
-#include <cstdint>
-#include <vector>
-
 #include "platform/api/types.h"
+#include "platform/display/pixel_memory.h"
+#include <cstdint>
 
 namespace platform {
 
@@ -15,14 +14,14 @@ public:
 
     LONG Width() const { return width; }
     LONG Height() const { return height; }
-    uint32_t* Row(LONG y) { return pixels.data() + static_cast<size_t>(y) * width; }
-    const uint32_t* Row(LONG y) const { return pixels.data() + static_cast<size_t>(y) * width; }
+    uint32_t* Row(LONG y) { return pixels.get() + static_cast<size_t>(y) * width; }
+    const uint32_t* Row(LONG y) const { return pixels.get() + static_cast<size_t>(y) * width; }
     void Clear();
 
 private:
     LONG width = 0;
     LONG height = 0;
-    std::vector<uint32_t> pixels;
+    PixelBlock<uint32_t> pixels;
 };
 
 } // namespace platform
