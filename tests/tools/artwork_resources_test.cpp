@@ -6,6 +6,7 @@
 #include "engine/media/mImageFlic.h"
 #include "platform/testing/message_boxes.h"
 #include "tests/support/source_tree.h"
+#include "tests/tools/LittleEndianFields.h"
 
 #include <gtest/gtest.h>
 
@@ -27,13 +28,6 @@ std::string ResourcePath(const std::string& name) {
 Bytes ReadResource(const std::string& name) {
     std::ifstream in(ResourcePath(name), std::ios::binary);
     return Bytes{std::istreambuf_iterator<char>(in), {}};
-}
-
-uint32_t U32(const Bytes& b, size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | uint32_t(b[at + 3]) << 24;
-}
-uint16_t U16(const Bytes& b, size_t at) {
-    return uint16_t(b[at] | b[at + 1] << 8);
 }
 
 // Background pixels reachable from the border; any other index-0 pixel is a hole that

@@ -3,6 +3,7 @@
 #include "engine/gfx/mBitmap.h"
 #include "engine/media/mImageFlic.h"
 #include "platform/testing/message_boxes.h"
+#include "tests/tools/LittleEndianFields.h"
 #include "tools/flic/FlicFormat.h"
 #include "tools/flic/FlicWriter.h"
 
@@ -15,13 +16,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 using Frame = std::vector<uint8_t>;
-
-uint32_t U32(const Bytes& b, size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | uint32_t(b[at + 3]) << 24;
-}
-uint16_t U16(const Bytes& b, size_t at) {
-    return uint16_t(b[at] | b[at + 1] << 8);
-}
 
 struct ChunkRecord {
     uint16_t type;
