@@ -1,5 +1,7 @@
 #include "engine/media/mFile.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -11,9 +13,10 @@ size_t RoundUp(size_t value, size_t multiple) {
     return (value + multiple - 1) / multiple * multiple;
 }
 
+// Rounded down again near the top, so that rounding up never wraps a LONG negative.
 LONG SizeOrDefault(LONG requested, LONG fallback) {
     if (requested <= 0) return fallback;
-    return LONG(RoundUp(size_t(requested), 4));
+    return LONG(std::min<uint64_t>(RoundUp(size_t(requested), 4), INT32_MAX & ~3));
 }
 
 BYTE emptySource = 0; // stands in for a null memory block
@@ -39,9 +42,14 @@ LONG mFile::Open(LPCSTR name, DWORD openFlags) {
     if (state.open) Close(); // a second open would lose the block and the handle
     if (!name) name = "";
     size_t nameBytes = RoundUp(strlen(name) + 1, kInfoAlign);
-    size_t blockBytes =
-        size_t(state.lookBehindSize) + size_t(state.bufferSize) + nameBytes + sizeof(MMIOINFO);
-    BYTE* base = AllocateBlock(blockBytes, name);
+    // Summed wide: on a 32-bit build two large buffer sizes would wrap to a short block.
+    uint64_t blockBytes =
+        uint64_t(state.lookBehindSize) + uint64_t(state.bufferSize) + nameBytes + sizeof(MMIOINFO);
+    if (blockBytes > INT32_MAX) { // every offset into the block must fit a LONG
+        Error(classFile, errOutOfMemory, name);
+        return 0;
+    }
+    BYTE* base = AllocateBlock(size_t(blockBytes), name);
     if (!base) return 0;
     HMMIO handle = mmioOpenA(const_cast<LPSTR>(name), nullptr, openFlags);
     if (!handle) {

@@ -127,6 +127,19 @@ TEST_F(Stream, FailuresReportOnceAndLeakNothing) {
     EXPECT_EQ(boxes[0].caption, "mFile");
 }
 
+TEST_F(Stream, BufferSizesTooLargeForOneBlockAreRefusedNotWrapped) {
+    source.Open(stream, Pattern(10), true);
+    stream.Close();
+    size_t blocks = platform::testing::LiveGlobalBlocks();
+    stream.SetBufferSizes(INT32_MAX, INT32_MAX);
+    EXPECT_GT(s->bufferSize, 0) << "rounding up wrapped";
+    EXPECT_EQ(stream.Open(source.Path(), 0), 0);
+    EXPECT_EQ(platform::testing::LiveGlobalBlocks(), blocks);
+    auto boxes = TakeMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text.rfind("Out of memory:", 0), 0u) << boxes[0].text;
+}
+
 TEST_F(Stream, ReadsGoOnThroughSmallAndCallerBuffers) {
     Bytes data = Pattern(12000), out(1000);
     stream.SetBufferSizes(62, 14); // rounded up to 64 and 16
