@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "platform/display/display_class.h"
 #include "platform/gdi_system_palette.h"
@@ -10,8 +11,16 @@
 namespace platform {
 namespace {
 
-// Beyond this many rectangles one update of the whole window is cheaper.
+// Beyond this many rectangles each new one joins an existing one: a stage frame presents
+// about a hundred small areas, and showing the whole window instead would copy it all.
 constexpr size_t kMaxDirtyRects = 64;
+
+// How much larger a becomes when it grows to cover b.
+int64_t Growth(const SDL_Rect& a, const SDL_Rect& b) {
+    SDL_Rect both;
+    SDL_UnionRect(&a, &b, &both);
+    return int64_t{both.w} * both.h - int64_t{a.w} * a.h;
+}
 
 bool HasCaption(HWND window) {
     return (static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & WS_CAPTION) == WS_CAPTION;
@@ -102,12 +111,15 @@ void SdlHostWindow::ApplyGeometry(const RECT& client, bool wantFullScreen) {
 
 void SdlHostWindow::MarkDirty(const RECT& area) {
     if (allDirty) return;
-    if (dirty.size() == kMaxDirtyRects) {
-        allDirty = true;
-        dirty.clear();
+    SDL_Rect rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
+    if (dirty.size() < kMaxDirtyRects) {
+        dirty.push_back(rect);
         return;
     }
-    dirty.push_back(SDL_Rect{area.left, area.top, area.right - area.left, area.bottom - area.top});
+    auto closest = std::min_element(dirty.begin(), dirty.end(), [&](const auto& a, const auto& b) {
+        return Growth(a, rect) < Growth(b, rect);
+    });
+    SDL_UnionRect(&*closest, &rect, &*closest);
 }
 
 void SdlHostWindow::Flush(const Framebuffer& frame) {
@@ -117,7 +129,7 @@ void SdlHostWindow::Flush(const Framebuffer& frame) {
     SDL_Rect bounds{0, 0, std::min<int>(surface->w, frame.Width()),
                     std::min<int>(surface->h, frame.Height())};
     if (allDirty) dirty.assign(1, SDL_Rect{0, 0, surface->w, surface->h});
-    std::vector<SDL_Rect> shownAreas;
+    shownAreas.clear();
     std::array<Uint32, 256> slotColours{};
     if (CurrentDisplayClass() == DisplayClass::Palette) slotColours = SlotColours(surface->format);
     SDL_LockSurface(surface);

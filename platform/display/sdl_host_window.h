@@ -39,6 +39,7 @@ private:
     bool fullScreen = false;
     bool allDirty = true;
     std::vector<SDL_Rect> dirty;
+    std::vector<SDL_Rect> shownAreas; // kept between flushes, so a flush allocates nothing
 };
 
 } // namespace platform
