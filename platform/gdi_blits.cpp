@@ -7,6 +7,7 @@
 #include "platform/gdi_dib_format.h"
 #include "platform/gdi_draw_target.h"
 #include "platform/gdi_pixel_copy.h"
+#include "platform/gdi_window_table_cache.h"
 
 using namespace platform::gdi;
 

@@ -1,8 +1,5 @@
 #include "platform/gdi_colour_translation.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "platform/display/display_class.h"
 #include "platform/gdi_colour_match.h"
 #include "platform/gdi_system_palette.h"
@@ -39,17 +36,6 @@ RGBQUAD QuadOf(COLORREF colour) {
     return RGBQUAD{GetBValue(colour), GetGValue(colour), GetRValue(colour), 0};
 }
 
-struct TrueColourTable {
-    std::array<RGBQUAD, 256> colours{};
-    UINT count = 257; // matches no source
-    WindowTable table{};
-
-    bool Matches(const RGBQUAD* source, UINT sourceCount) const {
-        return sourceCount == count &&
-               std::memcmp(source, colours.data(), count * sizeof(RGBQUAD)) == 0;
-    }
-};
-
 } // namespace
 
 void BuildWindowTable(const DeviceContext& dc, const RGBQUAD* colours, UINT count,
@@ -61,22 +47,6 @@ void BuildWindowTable(const DeviceContext& dc, const RGBQUAD* colours, UINT coun
         (*table)[i] = palette ? PaletteSlotValue(*dc.palette, i, colour)
                               : PackedRgb(colour.rgbRed, colour.rgbGreen, colour.rgbBlue);
     }
-}
-
-const WindowTable& WindowTableFor(const DeviceContext& dc, const RGBQUAD* colours, UINT count,
-                                  WindowTable* scratch) {
-    if (CurrentDisplayClass() == DisplayClass::Palette) {
-        BuildWindowTable(dc, colours, count, scratch);
-        return *scratch;
-    }
-    static TrueColourTable last;
-    count = std::min<UINT>(count, 256);
-    if (!last.Matches(colours, count)) {
-        std::copy_n(colours, count, last.colours.begin());
-        last.count = count;
-        BuildWindowTable(dc, colours, count, &last.table);
-    }
-    return last.table;
 }
 
 void BuildIndexTable(const RGBQUAD* colours, UINT count, const Bitmap& destination,

@@ -15,11 +15,6 @@ using IndexTable = std::array<BYTE, 256>;
 // beyond the table show black.
 void BuildWindowTable(const DeviceContext& dc, const RGBQUAD* colours, UINT count,
                       WindowTable* table);
-// The same table, kept between copies on a true-colour display, where it depends on the
-// source colours alone: rebuilt only when they change. On a palette display it is built into
-// scratch, as it follows the selected palette and the system palette.
-const WindowTable& WindowTableFor(const DeviceContext& dc, const RGBQUAD* colours, UINT count,
-                                  WindowTable* scratch);
 // Source index -> destination index: the same index where the tables agree, else the nearest.
 void BuildIndexTable(const RGBQUAD* colours, UINT count, const Bitmap& destination,
                      IndexTable* table);

@@ -83,6 +83,47 @@ TEST_F(RowCopies, ChangedOrDifferentColourTablesAreNeverShownStale) {
     ReleaseDC(window, dc);
 }
 
+TEST_F(RowCopies, AnimatedPaletteEntriesChangeTheSlotsLaterCopiesUse) {
+    platform::testing::SetDisplayClass(platform::testing::DisplayClass::Palette);
+    HWND window = MakeWindow(0, 0, 256, 1);
+    Section strip(256, 1);
+    struct {
+        WORD version = 0x300, count = 256;
+        PALETTEENTRY entries[256];
+    } logical;
+    HDC dc = GetDC(window);
+    GetSystemPaletteEntries(dc, 0, 256, logical.entries);
+    for (int i = 10; i < 246; ++i) {
+        const RGBQUAD& c = strip.info.colours[i];
+        logical.entries[i] = PALETTEENTRY{c.rgbRed, c.rgbGreen, c.rgbBlue, PC_RESERVED};
+    }
+    for (int i = 0; i < 256; ++i) {
+        const PALETTEENTRY& e = logical.entries[i];
+        strip.info.colours[i] = RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0};
+        strip.At(i, 0) = BYTE(i);
+    }
+    SetDIBColorTable(strip.dc, 0, 256, strip.info.colours);
+    HPALETTE palette = CreatePalette(reinterpret_cast<LOGPALETTE*>(&logical));
+    SelectPalette(dc, palette, FALSE);
+    RealizePalette(dc);
+    BitBlt(dc, 0, 0, 256, 1, strip.dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(Shown(window, 50, 0), ColourOf(strip.info, 50));
+
+    // Entry 50 no longer matches the source's colour 50, so the next copy shows that colour
+    // through the nearest entry's slot, not through slot 50.
+    const COLORREF moved = RGB(250, 0, 250);
+    PALETTEENTRY far{250, 0, 250, PC_RESERVED};
+    AnimatePalette(palette, 50, 1, &far);
+    EXPECT_EQ(Shown(window, 50, 0), moved);
+    BitBlt(dc, 0, 0, 256, 1, strip.dc, 0, 0, SRCCOPY);
+    EXPECT_NE(Shown(window, 50, 0), moved);
+    EXPECT_EQ(Shown(window, 49, 0), ColourOf(strip.info, 49));
+
+    SelectPalette(dc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+    ReleaseDC(window, dc);
+    DeleteObject(palette);
+}
+
 TEST_F(RowCopies, ScreenSizedWindowsStartBlackAndTakeCopiesAnywhere) {
     platform::testing::SetDesktopSize(1920, 1080);
     HWND window = MakeWindow(0, 0, 1920, 1080);
