@@ -77,7 +77,8 @@ typedef HINSTANCE HMODULE;
 #define LOBYTE(w) ((BYTE)(((DWORD_PTR)(w)) & 0xff))
 #define MAKEINTRESOURCEA(i) ((LPSTR)((uintptr_t)((WORD)(i))))
 #define IS_INTRESOURCE(r) ((((uintptr_t)(r)) >> 16) == 0)
-#define RGB(r, g, b) ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
+#define RGB(r, g, b)                                                                               \
+    ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
 #define GetRValue(rgb) (LOBYTE(rgb))
 #define GetGValue(rgb) (LOBYTE(((WORD)(rgb)) >> 8))
 #define GetBValue(rgb) (LOBYTE((rgb) >> 16))
