@@ -10,8 +10,7 @@
 #include "engine/media/mImageFlic.h"
 #include "platform/display/capture.h"
 #include "platform/win32.h"
-
-#include <png.h>
+#include "tools/png/RgbPng.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -53,20 +52,11 @@ bool ParseOptions(int argc, char** argv, PlayOptions& options) {
 }
 
 bool WritePng(const platform::CapturedPicture& picture, const std::string& path) {
-    std::vector<png_byte> rgb;
+    std::vector<uint8_t> rgb;
     rgb.reserve(picture.pixels.size() * 3);
-    for (uint32_t pixel : picture.pixels) {
-        rgb.push_back(png_byte(pixel >> 16));
-        rgb.push_back(png_byte(pixel >> 8));
-        rgb.push_back(png_byte(pixel));
-    }
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.format = PNG_FORMAT_RGB;
-    image.width = png_uint_32(picture.width);
-    image.height = png_uint_32(picture.height);
-    return png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), picture.width * 3,
-                                   nullptr) != 0;
+    for (uint32_t pixel : picture.pixels)
+        rgb.insert(rgb.end(), {uint8_t(pixel >> 16), uint8_t(pixel >> 8), uint8_t(pixel)});
+    return WriteRgbPng(path, rgb.data(), picture.width, picture.height);
 }
 
 mDirector* shownStage = nullptr;
