@@ -1,9 +1,11 @@
 // PeekMessageA and GetMessageA. Delivery order as on Windows: posted messages first (the
 // quit request in its place among them), then WM_PAINT for an invalid window, then
-// WM_TIMER for a due timer. Host input is pumped in first, turning into posted messages.
+// WM_TIMER for a due timer. Host input and termination signals are taken in first, turning
+// into posted messages.
 #include "platform/display/backend.h"
 #include "platform/message_queue.h"
 #include "platform/message_wait.h"
+#include "platform/termination_signals.h"
 #include "platform/timers.h"
 #include "platform/window_paint.h"
 
@@ -22,6 +24,7 @@ void PumpHostInput() {
 }
 
 bool Retrieve(const MessageFilter& filter, bool remove, MSG* out) {
+    DeliverTerminationRequests();
     PumpHostInput();
     bool found = TakePostedMessage(filter, remove, out) || TakePaintMessage(filter, out) ||
                  TakeDueTimer(filter, remove, out);

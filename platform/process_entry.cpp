@@ -3,10 +3,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/display/sdl_quit_watch.h"
+#include "platform/display/foreign_window.h"
+#include "platform/termination_signals.h"
 
 namespace platform {
 namespace {
+
+using Kind = DaemonRequest::Kind;
 
 std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
@@ -16,54 +19,74 @@ std::string Argument(const std::string& text) {
     return text.find_first_of(" \t") == std::string::npos && !text.empty() ? text : Quoted(text);
 }
 
-enum class DaemonRequest { None, FullScreen, Preview };
+// "-window-id" takes the next argument; alone at the end it is an ordinary argument.
+bool IsWindowIdFlag(int argc, const char* const* argv, int i) {
+    return std::strcmp(argv[i], "-window-id") == 0 && i + 1 < argc;
+}
 
-// The daemon's flags; other arguments stay as given.
-std::string OtherArguments(int argc, const char* const* argv, const char* daemonWindow,
-                           DaemonRequest* request) {
+bool IsDaemonFlag(int argc, const char* const* argv, int i) {
+    return std::strcmp(argv[i], "-root") == 0 || IsWindowIdFlag(argc, argv, i);
+}
+
+// The arguments other than the daemon's flags, as given.
+std::string OtherArguments(int argc, const char* const* argv) {
     std::string tail;
-    *request = daemonWindow && *daemonWindow ? DaemonRequest::FullScreen : DaemonRequest::None;
     for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        if (std::strcmp(arg, "-root") == 0) {
-            if (*request == DaemonRequest::None) *request = DaemonRequest::FullScreen;
-        } else if (std::strcmp(arg, "-window-id") == 0 && i + 1 < argc) {
-            *request = DaemonRequest::Preview;
+        if (!IsDaemonFlag(argc, argv, i))
+            tail += " " + Argument(argv[i]);
+        else if (IsWindowIdFlag(argc, argv, i))
             ++i;
-        } else {
-            tail += " " + Argument(arg);
-        }
     }
     return tail;
 }
 
-// The window of a daemon's preview is a foreign one that the display cannot draw into yet:
-// the preview then fails, as for a window that does not exist, rather than covering the
-// whole screen in the middle of the daemon's settings.
-const char* ModeFor(DaemonRequest request) {
-    switch (request) {
-    case DaemonRequest::FullScreen:
-        return " /s";
-    case DaemonRequest::Preview:
-        return " /p 0";
-    case DaemonRequest::None:
-        break;
-    }
-    return "";
+// A window handle as the preview letter's decimal argument.
+std::string PreviewMode(HWND previewBox) {
+    return " /p " + std::to_string(reinterpret_cast<uintptr_t>(previewBox));
 }
 
 } // namespace
 
-std::string CommandLineFromArguments(int argc, const char* const* argv, const char* daemonWindow) {
-    std::string line = Quoted(argc > 0 && argv[0] ? argv[0] : "lumaris");
-    DaemonRequest request = DaemonRequest::None;
-    const std::string rest = OtherArguments(argc, argv, daemonWindow, &request);
-    return line + (request != DaemonRequest::None && rest.empty() ? ModeFor(request) : rest);
+DaemonRequest DaemonRequestIn(int argc, const char* const* argv, const char* daemonWindow) {
+    DaemonRequest request;
+    if (daemonWindow && *daemonWindow) request = {Kind::FullScreen, daemonWindow};
+    for (int i = 1; i < argc; ++i) {
+        if (!IsDaemonFlag(argc, argv, i)) return DaemonRequest{}; // explicit modes win
+        if (IsWindowIdFlag(argc, argv, i)) {
+            request = {Kind::Preview, argv[++i]};
+        } else if (request.kind == Kind::None) {
+            request.kind = Kind::FullScreen;
+        }
+    }
+    return request;
+}
+
+std::string CommandLineFromArguments(int argc, const char* const* argv, const char* daemonWindow,
+                                     HWND previewBox) {
+    const std::string line = Quoted(argc > 0 && argv[0] ? argv[0] : "lumaris");
+    switch (DaemonRequestIn(argc, argv, daemonWindow).kind) {
+    case Kind::FullScreen:
+        return line + " /s";
+    case Kind::Preview:
+        return line + PreviewMode(previewBox);
+    case Kind::None:
+        break;
+    }
+    return line + OtherArguments(argc, argv);
 }
 
 int RunProcessEntry(int argc, char** argv, int (*entry)()) {
-    SetCommandLine(CommandLineFromArguments(argc, argv, std::getenv("XSCREENSAVER_WINDOW")));
-    WatchHostQuitRequests();
+    const char* daemonWindow = std::getenv("XSCREENSAVER_WINDOW");
+    const DaemonRequest request = DaemonRequestIn(argc, argv, daemonWindow);
+    // Where the daemon's window cannot be drawn into, full screen takes a window of its own
+    // and a preview fails, rather than covering the screen during the daemon's settings.
+    HWND previewBox = nullptr;
+    if (request.kind == Kind::FullScreen && request.window)
+        ShowFullScreenInHostWindow(ParseHostWindowId(request.window));
+    else if (request.kind == Kind::Preview)
+        previewBox = AdoptHostWindow(ParseHostWindowId(request.window));
+    SetCommandLine(CommandLineFromArguments(argc, argv, daemonWindow, previewBox));
+    WatchTerminationSignals();
     return entry();
 }
 

@@ -11,11 +11,20 @@ namespace platform {
 // What GetCommandLineA returns from now on.
 void SetCommandLine(const std::string& line);
 
+// What the host's screen-saver daemon asks for when its conventions are all the arguments:
+// "-root" (or a window named by XSCREENSAVER_WINDOW, `daemonWindow`) full screen, in
+// `window` when one is named; "-window-id ID" a preview in the foreign window ID.
+struct DaemonRequest {
+    enum class Kind { None, FullScreen, Preview } kind = Kind::None;
+    const char* window = nullptr;
+};
+DaemonRequest DaemonRequestIn(int argc, const char* const* argv, const char* daemonWindow);
+
 // The Win32 command line for these arguments: the program path in quotes, then the
-// arguments, each quoted when it holds a blank. When only the conventions of the host's
-// screen-saver daemon are given, "-root" (or a window named by XSCREENSAVER_WINDOW) becomes
-// "/s", and "-window-id ID" a preview that fails (its foreign window cannot be drawn into).
-std::string CommandLineFromArguments(int argc, const char* const* argv, const char* daemonWindow);
+// arguments, each quoted when it holds a blank. A daemon's request becomes "/s", or
+// "/p <previewBox>" (a preview that fails when no window stands for the daemon's box).
+std::string CommandLineFromArguments(int argc, const char* const* argv, const char* daemonWindow,
+                                     HWND previewBox = nullptr);
 
 // Sets the command line, installs the signal handling and returns entry's result.
 int RunProcessEntry(int argc, char** argv, int (*entry)());

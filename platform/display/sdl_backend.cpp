@@ -4,8 +4,10 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <map>
 
+#include "platform/display/sdl_foreign_window.h"
 #include "platform/display/sdl_host_window.h"
 #include "platform/display/sdl_input.h"
 #include "platform/display/sdl_message_box.h"
@@ -13,6 +15,8 @@
 
 namespace platform {
 namespace {
+
+constexpr DWORD kLongestWait = 100;
 
 class SdlBackend : public DisplayBackend, private SdlWindowDirectory {
 public:
@@ -23,6 +27,11 @@ public:
     }
 
     SIZE DesktopSize() override {
+        if (SDL_Window* screen = ScreenHost()) {
+            int width = 0, height = 0;
+            SDL_GetWindowSize(screen, &width, &height);
+            return SIZE{width, height};
+        }
         SDL_DisplayMode mode;
         if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return SIZE{1024, 768};
         return SIZE{mode.w, mode.h};
@@ -55,8 +64,9 @@ public:
 
     void WaitForInput(DWORD milliseconds) override {
         Flush();
-        int timeout = milliseconds > INT32_MAX ? -1 : static_cast<int>(milliseconds); // -1: forever
-        SDL_WaitEventTimeout(nullptr, timeout);
+        // Bounded, as a signal need not end SDL's wait: the caller looks again.
+        SDL_WaitEventTimeout(nullptr,
+                             static_cast<int>(std::min<DWORD>(milliseconds, kLongestWait)));
     }
 
     void Present(HWND topLevel, const RECT& dirty) override {
@@ -107,8 +117,8 @@ private:
 } // namespace
 
 std::unique_ptr<DisplayBackend> MakeSdlBackend() {
-    // Unless the program watches for quit events (an overriding hint), Ctrl+C and
-    // termination signals keep their usual meaning instead of becoming events no window hears.
+    // Termination signals are the platform's own (close requests on every display), not
+    // quit events that only this display would hear.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
     auto backend = std::make_unique<SdlBackend>();

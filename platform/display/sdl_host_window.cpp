@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/display/display_class.h"
+#include "platform/display/sdl_foreign_window.h"
 #include "platform/gdi_system_palette.h"
 #include "platform/window_manager.h"
 
@@ -49,27 +50,40 @@ void CopyRows(const Framebuffer& frame, SDL_Surface* surface, const SDL_Rect& ar
     }
 }
 
-} // namespace
-
-SdlHostWindow::SdlHostWindow(HWND topLevel) : topLevel(topLevel) {
+SDL_Window* OwnWindowFor(HWND topLevel) {
     char title[256] = "";
     GetWindowTextA(topLevel, title, sizeof title);
     Uint32 flags = SDL_WINDOW_HIDDEN | (HasCaption(topLevel) ? 0 : SDL_WINDOW_BORDERLESS);
     RECT client{0, 0, 1, 1};
     ClientRectOnScreen(topLevel, &client);
-    window = SDL_CreateWindow(title, client.left, client.top,
-                              std::max<LONG>(client.right - client.left, 1),
-                              std::max<LONG>(client.bottom - client.top, 1), flags);
+    return SDL_CreateWindow(title, client.left, client.top,
+                            std::max<LONG>(client.right - client.left, 1),
+                            std::max<LONG>(client.bottom - client.top, 1), flags);
+}
+
+} // namespace
+
+SdlHostWindow::SdlHostWindow(HWND topLevel)
+    : topLevel(topLevel), window(ClaimForeignHost(topLevel)), foreign(window != nullptr) {
+    if (!foreign) window = OwnWindowFor(topLevel);
 }
 
 SdlHostWindow::~SdlHostWindow() {
-    if (window) SDL_DestroyWindow(window);
+    if (foreign)
+        ReleaseForeignHost(topLevel);
+    else if (window)
+        SDL_DestroyWindow(window);
 }
 
 void SdlHostWindow::Follow() {
     RECT client;
     if (!window || !ClientRectOnScreen(topLevel, &client)) return;
     bool visible = IsShownOnScreen(topLevel);
+    if (foreign) { // its owner places, shows and names it
+        allDirty = allDirty || visible != shown;
+        shown = visible;
+        return;
+    }
     if (visible) ApplyGeometry(client, IsFullScreen(topLevel));
     if (visible != shown) {
         visible ? SDL_ShowWindow(window) : SDL_HideWindow(window);

@@ -1,4 +1,5 @@
-// One SDL window showing a top-level window's framebuffer, with what is waiting to be shown.
+// One SDL window (our own, or a foreign one) showing a top-level window's framebuffer, with what is
+// waiting to be shown.
 #pragma once
 #include <SDL.h>
 
@@ -35,6 +36,7 @@ private:
 
     HWND topLevel;
     SDL_Window* window = nullptr;
+    bool foreign = false; // another program's window, not ours to place or destroy
     bool shown = false;
     bool fullScreen = false;
     bool allDirty = true;

@@ -1,0 +1,40 @@
+#include "platform/termination_signals.h"
+
+#include <csignal>
+
+#include "platform/input.h"
+#include "platform/window_manager.h"
+
+namespace platform {
+namespace {
+
+volatile std::sig_atomic_t terminationRequested = 0;
+
+void NoteTermination(int) {
+    terminationRequested = 1;
+}
+
+} // namespace
+
+void WatchTerminationSignals() {
+    struct sigaction action {};
+    action.sa_handler = NoteTermination;
+    sigemptyset(&action.sa_mask);
+    // No SA_RESTART: a blocking wait is cut short so the request is seen at once.
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+void DeliverTerminationRequests() {
+    if (!terminationRequested) return;
+    bool heard = false;
+    for (HWND window : TopLevelWindows()) {
+        if (!IsWindowVisible(window)) continue;
+        InjectCloseRequest(window);
+        heard = true;
+    }
+    // A signal before the first window is shown waits for it rather than being lost.
+    if (heard) terminationRequested = 0;
+}
+
+} // namespace platform
