@@ -57,6 +57,12 @@ inline void StoreFour(BYTE* out, const BYTE* table, uint32_t word) {
 template <typename Out>
 inline void ConvertRow(Out* out, const BYTE* in, LONG count, const Out* table) {
     LONG i = 0;
+    // Sixteen pixels a turn: a stage row is some 80 pixels, and fewer turns mean fewer
+    // mispredicted loop ends per row.
+    for (; i + 16 <= count; i += 16) {
+        for (LONG k = i; k < i + 16; k += 4)
+            row_detail::StoreFour(out + k, table, row_detail::FourSourcePixels(in + k));
+    }
     for (; i + 4 <= count; i += 4)
         row_detail::StoreFour(out + i, table, row_detail::FourSourcePixels(in + i));
     for (; i < count; ++i)

@@ -1,5 +1,5 @@
-// Copies whose rows are converted in blocks of four pixels with a scalar tail, through a
-// colour table that is kept between copies.
+// Copies whose rows are converted in blocks of sixteen and four pixels with a scalar tail, through
+// a colour table that is kept between copies.
 #include "gdi_test_support.h"
 
 namespace {
@@ -29,17 +29,17 @@ protected:
 };
 
 TEST_F(RowCopies, EveryWidthAndOffsetShowsTheSourceAndNothingBeside) {
-    HWND window = MakeWindow(0, 0, 24, 3);
-    Section source(24, 3);
-    for (LONG x = 0; x < 24; ++x)
+    HWND window = MakeWindow(0, 0, 40, 3);
+    Section source(40, 3);
+    for (LONG x = 0; x < 40; ++x)
         source.At(x, 1) = BYTE(7 * x + 1);
     for (int left = 0; left < 4; ++left) {
-        for (int width = 1; width <= 13; ++width) {
-            Paint(window, 24, 3, kMarker);
+        for (int width = 1; width <= 35; ++width) {
+            Paint(window, 40, 3, kMarker);
             HDC dc = GetDC(window);
             EXPECT_TRUE(BitBlt(dc, left + 2, 1, width, 1, source.dc, left, 1, SRCCOPY));
             ReleaseDC(window, dc);
-            for (int x = 0; x < 24; ++x) {
+            for (int x = 0; x < 40; ++x) {
                 bool copied = x >= left + 2 && x < left + 2 + width;
                 COLORREF expected = copied ? ColourOf(source.info, 7 * (x - 2) + 1) : kMarker;
                 ASSERT_EQ(Shown(window, x, 1), expected) << left << "+" << width << " at " << x;
