@@ -41,7 +41,7 @@ TEST_F(RowCopies, EveryWidthAndOffsetShowsTheSourceAndNothingBeside) {
             ReleaseDC(window, dc);
             for (int x = 0; x < 40; ++x) {
                 bool copied = x >= left + 2 && x < left + 2 + width;
-                COLORREF expected = copied ? ColourOf(source.info, 7 * (x - 2) + 1) : kMarker;
+                COLORREF expected = copied ? ColourOf(source.info, BYTE(7 * (x - 2) + 1)) : kMarker;
                 ASSERT_EQ(Shown(window, x, 1), expected) << left << "+" << width << " at " << x;
                 ASSERT_EQ(Shown(window, x, 0), kMarker);
                 ASSERT_EQ(Shown(window, x, 2), kMarker);
