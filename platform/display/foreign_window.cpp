@@ -11,10 +11,21 @@ namespace {
 
 constexpr char kAdoptedClass[] = "LumarisHostWindow";
 
+// A close request (the daemon's termination signal) is passed to the windows drawn inside,
+// so the preview ends as it would on its own, settings stored, instead of being destroyed
+// with its box.
+LRESULT CALLBACK AdoptedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND child = message == WM_CLOSE ? GetWindow(window, GW_CHILD) : nullptr;
+    if (!child) return DefWindowProcA(window, message, wParam, lParam);
+    for (; child; child = GetWindow(child, GW_HWNDNEXT))
+        PostMessageA(child, WM_CLOSE, 0, 0);
+    return 0;
+}
+
 // A second registration fails harmlessly: the class is there either way.
 void RegisterAdoptedClass() {
     WNDCLASSA adoptedClass{};
-    adoptedClass.lpfnWndProc = DefWindowProcA;
+    adoptedClass.lpfnWndProc = AdoptedWindowProc;
     adoptedClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     adoptedClass.lpszClassName = kAdoptedClass;
     RegisterClassA(&adoptedClass);

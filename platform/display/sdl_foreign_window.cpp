@@ -1,5 +1,8 @@
 #include "platform/display/sdl_foreign_window.h"
 
+#include <SDL_syswm.h>
+#include <dlfcn.h>
+
 #include <cstring>
 #include <map>
 
@@ -15,10 +18,59 @@ struct ForeignHosts {
     std::map<HWND, SDL_Window*> adopted;
 };
 
+// Never destroyed: the display's hosts, destroyed at exit in no known order with this, still
+// release their foreign windows here.
 ForeignHosts& Hosts() {
-    static ForeignHosts hosts;
-    return hosts;
+    static ForeignHosts* hosts = new ForeignHosts;
+    return *hosts;
 }
+
+// Xlib's default answer to an error, such as a window id that names no window, ends the
+// process. While a foreign window is wrapped, errors are only noted. Xlib is the one SDL
+// already loaded; X's own types are not needed to pass the handler.
+class XErrorsNoted {
+public:
+    using Handler = int (*)(void* display, void* error);
+
+    XErrorsNoted() {
+        void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+        setHandler = xlib ? reinterpret_cast<SetHandler>(dlsym(xlib, "XSetErrorHandler")) : nullptr;
+        sync = xlib ? reinterpret_cast<Sync>(dlsym(xlib, "XSync")) : nullptr;
+        if (xlib) dlclose(xlib); // the library stays loaded for SDL
+        noted = false;
+        if (setHandler) previous = setHandler(Note);
+    }
+    ~XErrorsNoted() {
+        if (setHandler) setHandler(previous);
+    }
+    XErrorsNoted(const XErrorsNoted&) = delete;
+    XErrorsNoted& operator=(const XErrorsNoted&) = delete;
+
+    // Without Xlib's calls an error cannot be caught: the caller does not go on.
+    bool Guarding() const { return setHandler && sync; }
+
+    // Errors of the requests made for the window so far, which Xlib sends without waiting.
+    bool NotedFor(SDL_Window* window) const {
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11)
+            sync(info.info.x11.display, 0);
+        return noted;
+    }
+
+private:
+    using SetHandler = Handler (*)(Handler);
+    using Sync = int (*)(::Display* display, int discard);
+    static int Note(void*, void*) {
+        noted = true;
+        return 0;
+    }
+
+    SetHandler setHandler = nullptr;
+    Sync sync = nullptr;
+    Handler previous = nullptr;
+    static inline bool noted = false;
+};
 
 bool SdlVideoOnX11() {
     Display(); // starts SDL video when the SDL display is the one chosen
@@ -30,7 +82,15 @@ bool SdlVideoOnX11() {
 
 SDL_Window* WrapX11Window(unsigned long id) {
     if (!id || !SdlVideoOnX11()) return nullptr;
-    return SDL_CreateWindowFrom(reinterpret_cast<const void*>(static_cast<uintptr_t>(id)));
+    XErrorsNoted errors;
+    if (!errors.Guarding()) return nullptr;
+    SDL_Window* window =
+        SDL_CreateWindowFrom(reinterpret_cast<const void*>(static_cast<uintptr_t>(id)));
+    if (window && errors.NotedFor(window)) {
+        SDL_DestroyWindow(window);
+        window = nullptr;
+    }
+    return window;
 }
 
 void SetScreenHost(SDL_Window* window) {
