@@ -20,7 +20,8 @@ void WatchTerminationSignals() {
     struct sigaction action {};
     action.sa_handler = NoteTermination;
     sigemptyset(&action.sa_mask);
-    // No SA_RESTART: a blocking wait is cut short so the request is seen at once.
+    // Calls under way go on as if nothing happened; the waits for input are short anyway.
+    action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
 }
