@@ -92,7 +92,8 @@ bool mBitmap::BuildColourMap(mBitmap* target) {
     const int targetCount = target->ColourCount();
     if (n == 0 || targetCount == 0) return false;
     if (!mapBlock) {
-        mapBlock = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, n);
+        // A byte's worth of entries whatever the depth: the copies look up whole bytes.
+        mapBlock = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 256);
         record.colourMap = mapBlock ? static_cast<BYTE*>(GlobalLock(mapBlock)) : nullptr;
         if (!record.colourMap) {
             FreeColourMap();

@@ -1,5 +1,6 @@
 #include "BitmapTestSupport.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -92,6 +93,20 @@ TEST_F(ColourMapTest, FreedMapIsRebuiltOnTheNextCopy) {
     EXPECT_EQ(source.info->colourMap, nullptr);
     Draw();
     EXPECT_EQ(PixelAt(target, 3, 0), 255);
+}
+
+// The copies take a byte at a time; a shallower bitmap's map must still cover every byte
+// (the sanitizer build reads past a short one).
+TEST_F(BitmapTest, MappedCopyOfAShallowBitmapStaysInsideItsMap) {
+    mBitmap shallow(16, 1, 4), deep(8, 1, 8);
+    const RGBQUAD grey = Rgb(0x80, 0x80, 0x81);
+    shallow.SetColours(&grey, 1, 1);
+    shallow.SetMapColours(TRUE);
+    std::fill(shallow.info->bits, shallow.info->bits + 8, BYTE(0xFF));
+    const RECT rect = {0, 0, 8, 1};
+    shallow.BlitTo(&deep, &rect, 0, 0);
+    ASSERT_TRUE(shallow.info->mapNeeded);
+    EXPECT_EQ(shallow.info->colourMap[1], deep.NearestColour(grey));
 }
 
 } // namespace
