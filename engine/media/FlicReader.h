@@ -69,19 +69,6 @@ public:
     const BYTE* cursor;
 };
 
-// Bytes all known to be at hand for a whole record: the reads need no end checks, and the
-// cursor can live in a register.
-class FlicSpan : public FlicBytes {
-public:
-    using FlicBytes::FlicBytes;
-    bool Need(size_t) const { return true; }
-    bool CopyTo(BYTE* destination, size_t n) {
-        MoveShort(destination, cursor, n);
-        cursor += n;
-        return true;
-    }
-};
-
 class FlicReader : public FlicBytes {
 public:
     explicit FlicReader(mFile& stream);
@@ -95,6 +82,8 @@ public:
     bool Need(size_t n) { return Has(n) || Refill(n); }
     // Whether n bytes are at hand already, without asking the stream.
     bool Has(size_t n) const { return size_t(end - cursor) >= n; }
+    // One past the bytes at hand: a decoder may read up to here without asking.
+    const BYTE* End() const { return end; }
 
     // Moves n bytes straight from the stream's buffer, in as many pieces as the buffer
     // holds them; false when the data ends first.
