@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -15,16 +16,28 @@ namespace {
 constexpr size_t kSourceSize = 1 << 20;
 constexpr LONG kRecordSize = 14; // not a divisor of the buffer: records straddle its end
 
-const std::string& SourceFile() {
-    static const std::string path = [] {
-        std::string name = "/tmp/lumaris_stream_bench.bin";
+// A file of its own, removed at exit: benchmarks from several build trees may run at once.
+class SourceFileOnDisk {
+public:
+    SourceFileOnDisk() : path("/tmp/lumaris_stream_bench_XXXXXX") {
+        int descriptor = mkstemp(path.data());
+        FILE* file = descriptor >= 0 ? fdopen(descriptor, "wb") : nullptr;
+        if (!file) {
+            std::perror("stream bench source file");
+            std::exit(1);
+        }
         std::vector<char> bytes(kSourceSize, 'x');
-        FILE* file = std::fopen(name.c_str(), "wb");
         std::fwrite(bytes.data(), 1, bytes.size(), file);
         std::fclose(file);
-        return name;
-    }();
-    return path;
+    }
+    ~SourceFileOnDisk() { std::remove(path.c_str()); }
+
+    std::string path;
+};
+
+const std::string& SourceFile() {
+    static const SourceFileOnDisk file;
+    return file.path;
 }
 
 void FileReadInPieces(benchmark::State& state) {
