@@ -111,6 +111,11 @@ TEST(RcParser, RefusesWhatItCannotBuildWithTheLine) {
     for (const auto& [script, expected] : cases)
         EXPECT_NE(ParseError(script).find(expected), std::string::npos)
             << script << " gave: " << ParseError(script);
+    std::string cutShort = "1 flic \"a.flc\"\n";
+    cutShort += '\0';
+    cutShort += "1 FLIC \"a.flc\"\n"; // would be refused if it were read
+    EXPECT_NE(ParseError(cutShort).find("line 2: NUL byte"), std::string::npos)
+        << ParseError(cutShort);
 }
 
 TEST(ResourceBuilder, RefusesMissingAndMalformedFiles) {

@@ -121,6 +121,8 @@ Token RcLexer::Next() {
     if (!SkipSpaceAndComments(problem)) return {Token::Kind::Invalid, problem, line};
     switch (Peek()) {
     case '\0':
+        // A NUL inside the text would otherwise end the script there, dropping the rest.
+        if (at < source.size()) return {Token::Kind::Invalid, "NUL byte in the script", line};
         return {Token::Kind::End, "", line};
     case ',':
         ++at;
