@@ -67,11 +67,14 @@ std::string Depfile(const Arguments& arguments, const embed::EmbeddedResources& 
 // Written beside the target and renamed over it, so a failed run leaves no half file.
 bool WriteFile(const std::string& path, const std::string& text) {
     std::string temporary = path + ".tmp";
+    bool written;
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!(out << text) || !out.flush()) return false;
+        written = (out << text) && out.flush();
     }
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (written && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+    std::remove(temporary.c_str());
+    return false;
 }
 
 bool ReadText(const std::string& path, std::string& text) {
