@@ -26,7 +26,9 @@ Colour Mix(Colour a, Colour b, double t) {
 }
 
 Colour Tinted(Colour base, Colour highlight, double t) {
-    if (t <= kKnee) return Mix({0.02, 0.02, 0.03}, base, t / kKnee);
+    // Each ramp starts at true black, so the stage background (the entry nearest black once
+    // the static colours are taken) stays black under every hue.
+    if (t <= kKnee) return Mix({0.0, 0.0, 0.0}, base, t / kKnee);
     double u = (t - kKnee) / (1 - kKnee);
     return Mix(base, highlight, u * u);
 }
