@@ -94,14 +94,18 @@ Block PacketBlock(const BYTE* data, bool run) {
 LONG DecodePacketsAtHand(FlicReader& in, BYTE* pixels, LONG width, LONG packets, LONG& column) {
     const BYTE* cursor = in.cursor;
     const BYTE* end = in.End();
+    // A block read over the last block's store waits for it: a literal that close behind it
+    // is moved instead, which costs less; a run still saves the fill's call.
+    LONG blockEnd = 0;
     for (; packets > 0 && size_t(end - cursor) >= largestPacket; --packets) {
         column += cursor[0];
         LONG count = static_cast<signed char>(cursor[1]);
         bool run = count < 0;
         LONG bytes = PacketBytes(count);
         const BYTE* data = cursor + 2;
-        if (bytes <= blockBytes && column + blockBytes <= width) {
+        if (bytes <= blockBytes && (run || column >= blockEnd) && column + blockBytes <= width) {
             StoreFirst(pixels + column, PacketBlock(data, run), bytes);
+            blockEnd = column + blockBytes;
         } else if (column + bytes > width) {
             in.cursor = data;
             return -1;
