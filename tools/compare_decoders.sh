@@ -1,5 +1,7 @@
 #!/bin/sh
 # Times ffmpeg's FLIC decoder against the engine's (lumaris-media decode) on the same files.
+# Whole processes, start-up included, so short files favour the lighter program; the decoders
+# alone are compared by CPU time as bench/flic_decode.cpp describes.
 # Not part of CI: needs ffmpeg installed and a built lumaris-media.
 # usage: tools/compare_decoders.sh [-n RUNS] [-m PATH/TO/lumaris-media] FILE...
 set -eu
