@@ -3,24 +3,17 @@
 
 namespace {
 
+using gdi_test::FillWindowArea;
 using gdi_test::GdiTest;
 using platform::testing::DisplayClass;
 
 using HeadlessDisplay = GdiTest;
 
-void Fill(HWND window, const RECT& area, COLORREF colour) {
-    HDC dc = GetDC(window);
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &area, brush);
-    DeleteObject(brush);
-    ReleaseDC(window, dc);
-}
-
 TEST_F(HeadlessDisplay, CaptureIsTheTopLevelPictureAsShown) {
     HWND top = MakeWindow(100, 50, 6, 4);
     HWND child = MakeWindow(1, 1, 2, 2, top);
-    Fill(top, RECT{0, 0, 6, 4}, RGB(0, 0, 255));
-    Fill(child, RECT{0, 0, 9, 9}, RGB(255, 0, 0));
+    FillWindowArea(top, RECT{0, 0, 6, 4}, RGB(0, 0, 255));
+    FillWindowArea(child, RECT{0, 0, 9, 9}, RGB(255, 0, 0));
 
     platform::CapturedPicture picture;
     ASSERT_TRUE(platform::CaptureTopLevel(top, &picture));
@@ -39,7 +32,7 @@ TEST_F(HeadlessDisplay, CaptureIsTheTopLevelPictureAsShown) {
 
 TEST_F(HeadlessDisplay, PictureFollowsTheClientSizeAndStartsBlack) {
     HWND top = MakeWindow(0, 0, 4, 4);
-    Fill(top, RECT{0, 0, 4, 4}, RGB(255, 255, 255));
+    FillWindowArea(top, RECT{0, 0, 4, 4}, RGB(255, 255, 255));
     MoveWindow(top, 10, 10, 8, 3, FALSE);
     platform::CapturedPicture picture;
     ASSERT_TRUE(platform::CaptureTopLevel(top, &picture));
@@ -47,7 +40,7 @@ TEST_F(HeadlessDisplay, PictureFollowsTheClientSizeAndStartsBlack) {
     EXPECT_EQ(picture.height, 3);
     EXPECT_EQ(picture.pixels[0], 0u);
     // Moving without resizing keeps what was drawn.
-    Fill(top, RECT{0, 0, 8, 3}, RGB(255, 255, 255));
+    FillWindowArea(top, RECT{0, 0, 8, 3}, RGB(255, 255, 255));
     MoveWindow(top, 30, 30, 8, 3, FALSE);
     EXPECT_EQ(platform::testing::ShownPixel(top, 7, 2), RGB(255, 255, 255));
 }
@@ -56,8 +49,8 @@ TEST_F(HeadlessDisplay, SystemPaletteChangeRepresentsEveryWindowAndClassSwitchCl
     platform::testing::SetDisplayClass(DisplayClass::Palette);
     HWND first = MakeWindow(0, 0, 3, 2);
     HWND second = MakeWindow(5, 5, 4, 4);
-    Fill(first, RECT{0, 0, 3, 2}, RGB(255, 255, 0));
-    Fill(second, RECT{0, 0, 4, 4}, RGB(255, 255, 0));
+    FillWindowArea(first, RECT{0, 0, 3, 2}, RGB(255, 255, 0));
+    FillWindowArea(second, RECT{0, 0, 4, 4}, RGB(255, 255, 0));
     platform::testing::ResetPresentCounts();
 
     HDC screen = GetDC(nullptr);
@@ -84,7 +77,7 @@ TEST_F(HeadlessDisplay, DesktopSizeIsTheScreenSizeAndTheDesktopHasNoPicture) {
     ReleaseDC(nullptr, screen);
 
     HWND desktop = GetDesktopWindow();
-    Fill(desktop, RECT{0, 0, 800, 600}, RGB(255, 255, 255));
+    FillWindowArea(desktop, RECT{0, 0, 800, 600}, RGB(255, 255, 255));
     platform::CapturedPicture picture;
     EXPECT_FALSE(platform::CaptureTopLevel(desktop, &picture));
     EXPECT_EQ(platform::testing::PresentCount(), 0);

@@ -5,6 +5,7 @@
 namespace {
 
 using gdi_test::ColourOf;
+using gdi_test::FillWindowArea;
 using gdi_test::GdiTest;
 using gdi_test::Section;
 
@@ -16,16 +17,6 @@ protected:
         GdiTest::SetUp();
         platform::testing::SetDisplayClass(platform::testing::DisplayClass::TrueColour);
     }
-
-    // Fills the window with one colour, so pixels a copy must not reach can be checked.
-    static void Paint(HWND window, int width, int height, COLORREF colour) {
-        HDC dc = GetDC(window);
-        RECT all{0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(dc, &all, brush);
-        DeleteObject(brush);
-        ReleaseDC(window, dc);
-    }
 };
 
 TEST_F(RowCopies, EveryWidthAndOffsetShowsTheSourceAndNothingBeside) {
@@ -35,7 +26,8 @@ TEST_F(RowCopies, EveryWidthAndOffsetShowsTheSourceAndNothingBeside) {
         source.At(x, 1) = BYTE(7 * x + 1);
     for (int left = 0; left < 4; ++left) {
         for (int width = 1; width <= 35; ++width) {
-            Paint(window, 40, 3, kMarker);
+            // Marks the window, so pixels a copy must not reach can be checked.
+            FillWindowArea(window, RECT{0, 0, 40, 3}, kMarker);
             HDC dc = GetDC(window);
             EXPECT_TRUE(BitBlt(dc, left + 2, 1, width, 1, source.dc, left, 1, SRCCOPY));
             ReleaseDC(window, dc);

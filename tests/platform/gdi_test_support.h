@@ -92,4 +92,13 @@ protected:
     }
 };
 
+// Fills an area of a window's client with one colour through a brush.
+inline void FillWindowArea(HWND window, const RECT& area, COLORREF colour) {
+    HDC dc = GetDC(window);
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+    ReleaseDC(window, dc);
+}
+
 } // namespace gdi_test
