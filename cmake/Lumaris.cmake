@@ -29,15 +29,21 @@ function(lumaris_sources out)
   set(${out} ${result} PARENT_SCOPE)
 endfunction()
 
-# One GoogleTest executable from every .cpp in the current folder.
+# One GoogleTest executable from every .cpp in the current folder (and below, with RECURSE),
+# linked with the platform's test controls.
 function(lumaris_test_folder name)
-  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(T "RECURSE" "" "LIBS" ${ARGN})
+  if(T_RECURSE)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
   if(NOT sources)
     return()
   endif()
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} lumaris_platform_testing GTest::gtest
+                                              GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE LUMARIS_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/process_entry.h"
+#include "platform/host/posix/process_entry.h"
 #include "shell/CommandLine.h"
 
 namespace {

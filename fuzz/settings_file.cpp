@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/registry_text.h"
+#include "platform/advapi32/text_form.h"
 
 using namespace platform::registry;
 

@@ -9,17 +9,10 @@
 #include <mmsystem.h>
 #include <vfw.h>
 #else
-#include "platform/api/clock.h"
-#include "platform/api/gdi.h"
-#include "platform/api/memory.h"
-#include "platform/api/message_box.h"
-#include "platform/api/mmio.h"
-#include "platform/api/module.h"
-#include "platform/api/process.h"
-#include "platform/api/registry.h"
-#include "platform/api/resources.h"
-#include "platform/api/system_parameters.h"
-#include "platform/api/types.h"
-#include "platform/api/version.h"
-#include "platform/api/window.h"
+#include "platform/include/mmsystem.h"
+#include "platform/include/winbase.h"
+#include "platform/include/windef.h"
+#include "platform/include/wingdi.h"
+#include "platform/include/winreg.h"
+#include "platform/include/winuser.h"
 #endif

@@ -1,15 +1,11 @@
-// Test controls of the clocks: a virtual clock that moves only when told to.
+// Test controls of the clocks: the platform's virtual clock, under the names tests use.
 #pragma once
-#include "platform/api/types.h"
+#include "platform/kernel32/virtual_clock.h"
 
 namespace platform::testing {
 
-// From now on GetTickCount and timeGetTime read `start`, and Sleep(n) advances the clock by
-// n and returns at once.
-void UseVirtualClock(DWORD start);
-// Moves the virtual clock on by `milliseconds` (wrapping at 2^32).
-void AdvanceClock(DWORD milliseconds);
-// Back to the real clock.
-void UseRealClock();
+using platform::AdvanceClock;
+using platform::UseRealClock;
+using platform::UseVirtualClock;
 
 } // namespace platform::testing

@@ -2,7 +2,9 @@
 #pragma once
 #include <vector>
 
-#include "platform/display/display_class.h"
+#include "platform/drivers/display/capture.h"
+#include "platform/drivers/display/display_class.h"
+#include "platform/drivers/display/headless/headless_backend.h"
 #include "platform/win32.h"
 
 namespace platform::testing {
@@ -23,11 +25,8 @@ std::vector<COLORREF> ShownClientPixels(HWND window);
 
 // Presents made by the headless display since the last reset; a palette change counts as a
 // present of the whole of every window.
-struct PresentRecord {
-    HWND topLevel;
-    RECT area; // client coordinates of the top-level window
-};
-int PresentCount();
+using platform::PresentCount;
+using platform::PresentRecord;
 std::vector<PresentRecord> Presents(); // the latest few thousand, oldest first
 void ResetPresentCounts();
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/api/types.h"
+#include "platform/include/windef.h"
 
 namespace platform::testing {
 

@@ -4,8 +4,7 @@
 #include <map>
 #include <string>
 
-#include "platform/api/module.h"
-#include "platform/api/version.h"
+#include "platform/include/winbase.h"
 
 namespace platform::testing {
 

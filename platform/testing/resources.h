@@ -3,7 +3,7 @@
 #pragma once
 #include <vector>
 
-#include "platform/api/types.h"
+#include "platform/include/windef.h"
 
 namespace platform::testing {
 

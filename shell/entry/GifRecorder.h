@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/display/capture.h"
+#include "platform/drivers/display/capture.h"
 
 class GifRecorder {
 public:

@@ -6,10 +6,8 @@
 #include <string>
 
 #include "app/SaverScene.h"
-#include "platform/input.h"
-#include "platform/testing/clock.h"
-#include "platform/testing/display.h"
-#include "platform/window_manager.h"
+#include "platform/drivers/display/capture.h"
+#include "platform/kernel32/virtual_clock.h"
 #include "shell/SaverWindow.h"
 #include "shell/ShellState.h"
 #include "shell/entry/GifRecorder.h"
@@ -76,19 +74,19 @@ HWND CreatePreviewBox(SIZE box) {
                            box.cx, box.cy, nullptr, nullptr, nullptr, nullptr);
 }
 
-// The saver's own message loop, capturing the top-level picture after every frame drawn.
-int RecordUntilQuit(HWND saver, const RecordingRequest& request, GifRecorder& gif) {
-    const HWND shown = platform::TopLevelOf(saver);
+// The saver's own message loop, capturing the picture of `shown` (the saver's top-level
+// window) after every frame drawn.
+int RecordUntilQuit(HWND saver, HWND shown, const RecordingRequest& request, GifRecorder& gif) {
     const DWORD end = GetTickCount() + DWORD(request.seconds) * 1000;
-    int presents = platform::testing::PresentCount();
+    int presents = platform::PresentCount();
     bool closing = false;
     MSG message{};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
         if (message.message != FrameTick) continue;
-        if (platform::testing::PresentCount() != presents) {
-            presents = platform::testing::PresentCount();
+        if (platform::PresentCount() != presents) {
+            presents = platform::PresentCount();
             platform::CapturedPicture picture;
             if (platform::CaptureTopLevel(shown, &picture))
                 gif.AddFrame(std::move(picture), GetTickCount());
@@ -112,7 +110,7 @@ int RunRecording(int argc, char** argv) {
     }
     setenv("LUMARIS_DISPLAY", "headless", 1);
     setenv("LUMARIS_DESKTOP_SIZE", request.desktopSize.c_str(), 1);
-    platform::testing::UseVirtualClock(0);
+    platform::UseVirtualClock(0);
     shellState.moduleHandle = GetModuleHandleA(nullptr);
 
     GifRecorder gif(request.output);
@@ -123,7 +121,7 @@ int RunRecording(int argc, char** argv) {
     HWND parent = request.preview ? CreatePreviewBox(request.box) : nullptr;
     HWND saver = CreateSaverWindow(parent);
     if (!saver) return 1;
-    RecordUntilQuit(saver, request, gif);
+    RecordUntilQuit(saver, parent ? parent : saver, request, gif);
     const bool written = gif.Finish();
     std::fprintf(stderr, "lumaris: %d frames written to %s\n", gif.FramesWritten(),
                  request.output.c_str());

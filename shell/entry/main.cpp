@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "platform/process_entry.h"
+#include "platform/host/posix/process_entry.h"
 #include "shell/ShellEntry.h"
 #include "shell/entry/Recording.h"
 

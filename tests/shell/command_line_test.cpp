@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/process_entry.h"
+#include "platform/host/posix/process_entry.h"
 #include "shell/CommandLine.h"
 #include "tests/shell/shell_fixture.h"
 

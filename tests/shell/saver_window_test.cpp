@@ -1,6 +1,6 @@
 // The saver window ends at the first key, click, deactivation or cursor drift of more than
 // 50 pixels; a preview never ends on input and hands help requests to its host.
-#include "platform/input.h"
+#include "platform/user32/input/host_input.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace {

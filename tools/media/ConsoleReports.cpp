@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/message_box_presenter.h"
+#include "platform/user32/message_box_presenter.h"
 #include "platform/win32.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "engine/core/mDirector.h"
 #include "engine/core/mSpriteImage.h"
 #include "engine/media/mImageFlic.h"
-#include "platform/display/capture.h"
+#include "platform/drivers/display/capture.h"
 #include "platform/win32.h"
 #include "tools/png/RgbPng.h"
 

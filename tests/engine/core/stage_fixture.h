@@ -4,7 +4,7 @@
 
 #include "engine/core/mDirector.h"
 #include "engine/core/mRenderer.h"
-#include "platform/display/display_class.h"
+#include "platform/drivers/display/display_class.h"
 #include "platform/testing/clock.h"
 #include "platform/testing/display.h"
 #include "platform/testing/message_boxes.h"

@@ -1,0 +1,57 @@
+#include "platform/drivers/display/headless/headless_backend.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+namespace platform {
+namespace {
+
+constexpr size_t kKeptPresents = 4096;
+constexpr DWORD kLongestWait = 100;
+
+} // namespace
+
+SIZE DesktopSizeFromEnvironment() {
+    SIZE size{1024, 768};
+    const char* value = std::getenv("LUMARIS_DESKTOP_SIZE");
+    long width = 0, height = 0;
+    if (value && std::sscanf(value, "%ldx%ld", &width, &height) == 2 && width > 0 && height > 0 &&
+        width <= 16384 && height <= 16384) {
+        size = SIZE{static_cast<LONG>(width), static_cast<LONG>(height)};
+    }
+    return size;
+}
+
+HeadlessBackend::HeadlessBackend() : desktop(DesktopSizeFromEnvironment()) {}
+
+void HeadlessBackend::WaitForInput(DWORD milliseconds) {
+    // Nothing can arrive; the wait only lets the time pass. Long waits return early, as any
+    // wait for input may, and the caller looks again.
+    DWORD wait = milliseconds < kLongestWait ? milliseconds : kLongestWait;
+    std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+}
+
+void HeadlessBackend::Present(HWND topLevel, const RECT& dirty) {
+    Record(topLevel, dirty);
+}
+
+void HeadlessBackend::SystemPaletteChanged() {
+    for (auto& [window, frame] : Framebuffers()) {
+        Record(window, RECT{0, 0, frame.Width(), frame.Height()});
+    }
+}
+
+void HeadlessBackend::Record(HWND topLevel, const RECT& area) {
+    ++presentCount;
+    presents.push_back({topLevel, area});
+    if (presents.size() > kKeptPresents) presents.pop_front();
+}
+
+void HeadlessBackend::ForgetPresents() {
+    presentCount = 0;
+    presents.clear();
+}
+
+} // namespace platform

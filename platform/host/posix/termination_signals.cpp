@@ -1,0 +1,41 @@
+#include "platform/host/posix/termination_signals.h"
+
+#include <csignal>
+
+#include "platform/user32/input/host_input.h"
+#include "platform/user32/window/manager.h"
+
+namespace platform {
+namespace {
+
+volatile std::sig_atomic_t terminationRequested = 0;
+
+void NoteTermination(int) {
+    terminationRequested = 1;
+}
+
+} // namespace
+
+void WatchTerminationSignals() {
+    struct sigaction action {};
+    action.sa_handler = NoteTermination;
+    sigemptyset(&action.sa_mask);
+    // Calls under way go on as if nothing happened; the waits for input are short anyway.
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+void DeliverTerminationRequests() {
+    if (!terminationRequested) return;
+    bool heard = false;
+    for (HWND window : TopLevelWindows()) {
+        if (!IsWindowVisible(window)) continue;
+        InjectCloseRequest(window);
+        heard = true;
+    }
+    // A signal before the first window is shown waits for it rather than being lost.
+    if (heard) terminationRequested = 0;
+}
+
+} // namespace platform

@@ -1,0 +1,51 @@
+#include "platform/user32/message/wait.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/drivers/display/backend.h"
+#include "platform/kernel32/virtual_clock.h"
+#include "platform/user32/message/timers.h"
+
+namespace platform {
+namespace {
+
+constexpr DWORD kWaitForever = 0xFFFFFFFF;
+constexpr DWORD kIdleStep = 10;
+constexpr DWORD kDeadlockAfter = 60000;
+
+DWORD idleTime = 0;
+
+void WaitVirtually(const MessageFilter& filter) {
+    if (auto wait = TimeToNextTimer(filter)) {
+        Sleep(*wait);
+        return;
+    }
+    if (idleTime >= kDeadlockAfter) {
+        std::fprintf(stderr,
+                     "GetMessageA: deadlock - nothing posted, nothing to paint and no "
+                     "timer, with the virtual clock %lu ms on\n",
+                     static_cast<unsigned long>(idleTime));
+        std::abort();
+    }
+    Display().WaitForInput(0);
+    Sleep(kIdleStep);
+    idleTime += kIdleStep;
+}
+
+} // namespace
+
+void WaitForMessage(const MessageFilter& filter) {
+    if (ClockIsVirtual()) {
+        WaitVirtually(filter);
+        return;
+    }
+    auto wait = TimeToNextTimer(filter);
+    Display().WaitForInput(wait ? *wait : kWaitForever);
+}
+
+void NoteMessageDelivered() {
+    idleTime = 0;
+}
+
+} // namespace platform
