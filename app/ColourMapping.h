@@ -2,7 +2,7 @@
 // colorize mode gives every colour that hue at full saturation.
 #pragma once
 
-#include "app/Hsl.h"
+#include "engine/gfx/Hsl.h"
 
 // The saturation greys take in shift mode: 20 at hue 0 rising to 100 at hue 128. Uses the
 // hue as given, not reduced modulo 256.

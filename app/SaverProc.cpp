@@ -2,6 +2,7 @@
 #include "app/SaverScene.h"
 #include "app/SettingRules.h"
 #include "app/Settings.h"
+#include "shell/SaverHooks.h"
 #include "shell/SaverWindow.h"
 
 namespace {

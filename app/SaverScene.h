@@ -44,9 +44,6 @@ struct SaverScene {
 // The program's one scene.
 extern SaverScene saverScene;
 
-// The application's procedure for the saver window; always ends in ShellDefaultProc.
-LRESULT CALLBACK SaverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
 // Builds the scene for window with the counts already in the scene. Afterwards either a whole
 // scene exists (true) or it has been torn down again and `stopping` is set (false).
 bool BuildScene(HWND window);

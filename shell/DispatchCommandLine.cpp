@@ -1,7 +1,7 @@
 #include "shell/CommandLine.h"
 #include "shell/PasswordHooks.h"
+#include "shell/SaverHooks.h"
 #include "shell/SaverWindow.h"
-#include "shell/SettingsDialog.h"
 #include "shell/ShellState.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // the hidden cursor, task-switching commands and, in preview, help and menu requests.
 #include <optional>
 
-#include "app/SaverScene.h"
 #include "shell/ModuleFunction.h"
+#include "shell/SaverHooks.h"
 #include "shell/SaverWindow.h"
 #include "shell/ShellState.h"
 

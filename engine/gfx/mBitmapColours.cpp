@@ -1,7 +1,7 @@
 #include "engine/gfx/mBitmap.h"
 
 #include "engine/gfx/mBitmapDefaultColours.h"
-#include "engine/media/mFile.h"
+#include "engine/gfx/mPaletteResource.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -18,26 +18,6 @@ DWORD Distance(const RGBQUAD& a, const RGBQUAD& b) {
     const int green = a.rgbGreen - b.rgbGreen;
     const int blue = a.rgbBlue - b.rgbBlue;
     return DWORD(red * red + green * green + blue * blue);
-}
-
-// The logical palette in the "data" chunk of a RIFF "PAL " form: version, count, then red,
-// green, blue, flags per entry. Entries beyond the chunk or the data are not read.
-void ReadPaletteResource(void* bytes, DWORD size, RGBQUAD* table) {
-    mFile stream;
-    stream.OpenMemory(bytes, LONG(size));
-    const StreamState& state = *stream.State();
-    if (stream.DescendRiff(mmioFOURCC('P', 'A', 'L', ' ')) &&
-        stream.FindChunk(mmioFOURCC('d', 'a', 't', 'a'))) {
-        const LONG available = std::min(stream.Require(4 + 256 * 4), state.lastChunkSize);
-        const BYTE* data = state.current;
-        const LONG count =
-            available < 4 ? 0 : std::min<LONG>({data[2] | data[3] << 8, 256, (available - 4) / 4});
-        for (LONG i = 0; i < count; ++i) {
-            const BYTE* entry = data + 4 + 4 * i;
-            table[i] = RGBQUAD{entry[2], entry[1], entry[0], 0};
-        }
-    }
-    stream.Close();
 }
 
 } // namespace

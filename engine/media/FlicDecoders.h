@@ -5,6 +5,7 @@
 // outside the frame is ever written and nothing beyond the stream's data is read.
 #pragma once
 
+#include "engine/media/FlicFormat.h"
 #include "engine/media/FlicReader.h"
 
 // The frame bitmap's rows as the decoders see them: row r starts at topRow + r * pitch.
@@ -16,17 +17,6 @@ struct FlicCanvas {
 
     BYTE* Row(LONG r) const { return topRow + ptrdiff_t(r) * pitch; }
     void WholeFrame(RECT& changed) const { changed = RECT{0, 0, width, height}; }
-};
-
-enum FlicChunkType : WORD {
-    chunkColour256 = 4,
-    chunkDeltaFlc = 7,
-    chunkColour64 = 11,
-    chunkDeltaFli = 12,
-    chunkBlack = 13,
-    chunkByteRun = 15,
-    chunkCopy = 16,
-    chunkStamp = 18,
 };
 
 // COLOR_256 with shift 0, COLOR_64 with shift 2; the changed rectangle is left alone.

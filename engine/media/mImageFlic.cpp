@@ -1,16 +1,13 @@
 #include "engine/media/mImageFlic.h"
 
 #include "engine/gfx/mBitmap.h"
+#include "engine/media/FlicFormat.h"
 #include "engine/media/FlicReader.h"
 
 #include <cstdint>
 #include <new>
 
 namespace {
-
-constexpr WORD magicFli = 0xAF11;
-constexpr WORD magicFlc = 0xAF12;
-constexpr LONG headerSize = 128;
 
 WORD U16At(const BYTE* bytes, int offset) {
     return Little16(bytes + offset);
@@ -38,14 +35,14 @@ mImageFlic::~mImageFlic() {
 BOOL mImageFlic::ReadHeader() {
     StreamState* stream = State();
     if (!stream->open || format.typeTag != 0) return FALSE;
-    WORD magic = Read(header, headerSize) == headerSize ? U16At(header, 4) : 0;
-    if (magic != magicFli && magic != magicFlc) {
+    WORD magic = Read(header, flic::kHeaderSize) == flic::kHeaderSize ? U16At(header, 4) : 0;
+    if (magic != flic::kMagicFli && magic != flic::kMagicFlc) {
         // Also a file too short to hold a header.
         Error(classImageFlic, errFileType, stream->fileName);
         Close();
         return FALSE;
     }
-    format.typeTag = magic == magicFli ? ImageTag('F', 'L', 'I') : ImageTag('F', 'L', 'C');
+    format.typeTag = magic == flic::kMagicFli ? ImageTag('F', 'L', 'I') : ImageTag('F', 'L', 'C');
     firstFrameOffset = LONG(U32At(header, 80));
     if (firstFrameOffset == 0) firstFrameOffset = stream->position;
     secondFrameOffset = LONG(U32At(header, 84));
@@ -70,7 +67,7 @@ void mImageFlic::FillRecords(WORD magic) {
     format.kind = 4;
     DWORD speed = U32At(header, 16);
     playback.frameDataSize = 0;
-    playback.frameTime = LONG(magic == magicFli ? speed * 100 / 7 : speed);
+    playback.frameTime = LONG(magic == flic::kMagicFli ? speed * 100 / 7 : speed);
     playback.width = format.width;
     playback.height = format.height;
     playback.bitsPerPixel = U16At(header, 12);

@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr WORD frameType = 0xF1FA;
-constexpr LONG frameHeaderSize = 16;
-constexpr LONG subChunkHeaderSize = 6;
-
 bool IsEmpty(const RECT& r) {
     return r.top >= r.bottom || r.left >= r.right;
 }
@@ -46,14 +42,15 @@ void mImageFlic::DrawOntoTarget(LONG x, LONG y, const RECT* clip) {
 bool mImageFlic::DecodeFrameAtStream() {
     StreamState* stream = State();
     playback.changed = RECT{playback.width, playback.height, 0, 0};
-    if (Require(frameHeaderSize) < frameHeaderSize || Little16(stream->current + 4) != frameType) {
+    if (Require(flic::kFrameHeaderSize) < flic::kFrameHeaderSize ||
+        Little16(stream->current + 4) != flic::kFrameType) {
         // A frame cut short by the end of the data is as bad as a wrong type.
         Error(classImageFlic, errBadFrameHeader, stream->fileName);
         return false;
     }
     playback.frameDataSize = LONG(Little32(stream->current));
     LONG subChunks = Little16(stream->current + 6);
-    stream->current += frameHeaderSize;
+    stream->current += flic::kFrameHeaderSize;
     stream->position = stream->bufferOffset + LONG(stream->current - stream->bufferStart);
     bool coloursChanged = DecodeSubChunks(subChunks);
     if (coloursChanged && playback.remap && target)
@@ -72,15 +69,15 @@ bool mImageFlic::DecodeSubChunks(LONG count) {
     StreamState* stream = State();
     bool coloursChanged = false;
     for (LONG i = 0; i < count; ++i) {
-        if (Require(subChunkHeaderSize) < subChunkHeaderSize) break;
+        if (Require(flic::kChunkHeaderSize) < flic::kChunkHeaderSize) break;
         int64_t start = stream->bufferOffset + (stream->current - stream->bufferStart);
         DWORD size = Little32(stream->current);
         WORD type = Little16(stream->current + 4);
         // A size that does not even cover its own header would have the frame read the
         // same bytes again; it ends the frame like data that runs out.
-        int64_t next = start + (type == chunkBlack ? subChunkHeaderSize : int64_t(size));
-        if (next < start + subChunkHeaderSize || next > INT32_MAX) break;
-        stream->current += subChunkHeaderSize;
+        int64_t next = start + (type == flic::kBlack ? flic::kChunkHeaderSize : int64_t(size));
+        if (next < start + flic::kChunkHeaderSize || next > INT32_MAX) break;
+        stream->current += flic::kChunkHeaderSize;
         coloursChanged |= DecodeSubChunk(type);
         if (Seek(LONG(next), 0) < 0) break;
     }
@@ -92,28 +89,28 @@ bool mImageFlic::DecodeSubChunk(WORD type) {
     const mBitmapInfo* bits = frameBitmap->info;
     FlicCanvas frame{bits->topRow, bits->pitch, playback.width, playback.height};
     switch (type) {
-    case chunkColour256:
-    case chunkColour64:
-        DecodeFlicColours(in, bits->colours, type == chunkColour64 ? 2 : 0);
+    case flic::kColour256:
+    case flic::kColour64:
+        DecodeFlicColours(in, bits->colours, type == flic::kColour64 ? 2 : 0);
         if (!playback.remap) playback.paletteChanged = TRUE;
         return true;
-    case chunkDeltaFlc:
+    case flic::kDeltaFlc:
         DecodeFlicDeltaFlc(in, frame, playback.changed);
         break;
-    case chunkDeltaFli:
+    case flic::kDeltaFli:
         DecodeFlicDeltaFli(in, frame, playback.changed);
         break;
-    case chunkBlack:
+    case flic::kBlack:
         DecodeFlicBlack(frame, playback.changed);
         break;
-    case chunkByteRun:
+    case flic::kByteRun:
         DecodeFlicByteRun(in, frame, playback.changed);
         break;
-    case chunkCopy:
+    case flic::kFliCopy:
         Warning(classImageFlic, errNotTested, "LITERAL");
         DecodeFlicCopy(in, frame, playback.changed);
         break;
-    case chunkStamp:
+    case flic::kStamp:
         break;
     default:
         Warning(classImageFlic, errBadChunkType, State()->fileName);

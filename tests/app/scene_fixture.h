@@ -18,6 +18,7 @@
 #include "platform/testing/modules.h"
 #include "platform/testing/resources.h"
 #include "platform/testing/windows.h"
+#include "shell/SaverHooks.h"
 #include "shell/ShellState.h"
 #include "tests/support/temporary_registry.h"
 

@@ -1,10 +1,10 @@
 // The encoder's file layout and chunk choices, and its packets at their limits (long
 // skips, long runs, odd widths, rows too busy for DELTA_FLI) decoded back by the engine.
 #include "engine/gfx/mBitmap.h"
+#include "engine/media/FlicFormat.h"
 #include "engine/media/mImageFlic.h"
 #include "platform/testing/message_boxes.h"
 #include "tests/tools/LittleEndianFields.h"
-#include "tools/flic/FlicFormat.h"
 #include "tools/flic/FlicWriter.h"
 
 #include <gtest/gtest.h>

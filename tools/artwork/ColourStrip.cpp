@@ -1,7 +1,7 @@
 #include "tools/artwork/ColourStrip.h"
 
 #include "tools/artwork/DibWriter.h"
-#include "tools/artwork/Hsl.h"
+#include "tools/artwork/Recolour.h"
 
 namespace artwork {
 namespace {
@@ -13,7 +13,7 @@ constexpr uint32_t kFileHeaderSize = 14;
 std::vector<uint8_t> EncodeColourStrip() {
     flic::Palette hues{};
     for (int h = 0; h < 256; ++h)
-        hues[h] = HslToRgb({h, 255, 128});
+        hues[h] = PureHue(h);
     std::vector<uint8_t> pixels(static_cast<size_t>(kStripWidth) * kStripHeight);
     for (size_t i = 0; i < pixels.size(); ++i)
         pixels[i] = static_cast<uint8_t>(i % kStripWidth);

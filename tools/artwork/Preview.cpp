@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "tools/artwork/Hsl.h"
 #include "tools/artwork/PngWriter.h"
+#include "tools/artwork/Recolour.h"
 
 namespace artwork {
 namespace {

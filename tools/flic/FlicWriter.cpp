@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/media/FlicFormat.h"
 #include "tools/flic/ByteRunEncoder.h"
 #include "tools/flic/ColourChunkEncoder.h"
 #include "tools/flic/DeltaFlcEncoder.h"
 #include "tools/flic/DeltaFliEncoder.h"
-#include "tools/flic/FlicFormat.h"
 
 namespace flic {
 namespace {

@@ -1,27 +1,42 @@
-#include "app/Hsl.h"
+// Conversions between colour values and hue-saturation-lightness bytes. Both scale by 256
+// one way and 255 the other and truncate, so a round trip darkens slightly; the saver's
+// colours, and the artwork made for them, are defined by exactly this mapping. Inline, so
+// that the artwork tool shares it without linking the engine.
+#pragma once
 
 #include <algorithm>
+#include <cstdint>
 
-namespace {
+// A colour value: blue in bits 0-7, green 8-15, red 16-23, as a colour-table entry.
+using ColourValue = uint32_t;
 
-double Channel(ColourValue colour, int shift) {
+struct Hsl {
+    uint8_t h;
+    uint8_t s;
+    uint8_t l;
+};
+
+namespace hsl_detail {
+
+inline double Channel(ColourValue colour, int shift) {
     return double((colour >> shift) & 0xFF) / 256;
 }
 
-uint8_t ToByte(double unit) {
+inline uint8_t ToByte(double unit) {
     return uint8_t(int(unit * 255));
 }
 
-double Component(double p, double q, double t) {
+inline double Component(double p, double q, double t) {
     if (t < 1.0 / 6) return p + (q - p) * 6 * t;
     if (t < 1.0 / 2) return q;
     if (t < 2.0 / 3) return p + (q - p) * (2.0 / 3 - t) * 6;
     return p;
 }
 
-} // namespace
+} // namespace hsl_detail
 
-Hsl RgbToHsl(ColourValue colour) {
+inline Hsl RgbToHsl(ColourValue colour) {
+    using namespace hsl_detail;
     const double r = Channel(colour, 16), g = Channel(colour, 8), b = Channel(colour, 0);
     const double max = std::max({r, g, b}), min = std::min({r, g, b});
     if (max == min) return {0, 0, ToByte(r)};
@@ -34,7 +49,9 @@ Hsl RgbToHsl(ColourValue colour) {
     return {ToByte(hue), ToByte(saturation), ToByte(lightness)};
 }
 
-ColourValue HslToRgb(Hsl hsl) {
+// Bits 24-31 of the result are 0.
+inline ColourValue HslToRgb(Hsl hsl) {
+    using namespace hsl_detail;
     const double hue = double(hsl.h) / 256, saturation = double(hsl.s) / 256,
                  lightness = double(hsl.l) / 256;
     double red = lightness, green = lightness, blue = lightness;

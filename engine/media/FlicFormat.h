@@ -1,4 +1,4 @@
-// Numbers of the FLIC file format shared by the chunk encoders.
+// Numbers of the FLIC file format, shared by the engine's decoders and the tools' encoders.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +20,7 @@ enum ChunkType : uint16_t {
     kBlack = 13,
     kByteRun = 15,
     kFliCopy = 16,
+    kStamp = 18,
 };
 
 } // namespace flic

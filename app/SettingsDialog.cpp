@@ -1,4 +1,4 @@
-#include "shell/SettingsDialog.h"
+#include "shell/SaverHooks.h"
 
 #include <cstdio>
 
