@@ -3,6 +3,7 @@
 #include "engine/core/mDirector.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 

@@ -15,6 +15,8 @@
 // or past `dataEnd`; a memory source has no slack after its data.
 #pragma once
 
+#include <cstdint>
+
 #include "engine/core/mObject.h"
 #include "platform/win32.h"
 

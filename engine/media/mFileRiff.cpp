@@ -1,6 +1,7 @@
 // RIFF chunk navigation of mFile. Offsets are computed in 64 bits so that a size field near
 // 4 GB cannot wrap an end back onto the chunk itself; every move stops at the end of data.
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/media/mFile.h"
 

@@ -69,7 +69,7 @@ LONG CopyOut(const Value& value, LPDWORD type, LPBYTE data, LPDWORD dataSize) {
 } // namespace
 
 LONG WINAPI RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD, REGSAM samDesired,
-                            const SECURITY_ATTRIBUTES*, PHKEY phkResult, LPDWORD lpdwDisposition) {
+                            LPSECURITY_ATTRIBUTES, PHKEY phkResult, LPDWORD lpdwDisposition) {
     std::string path;
     LONG status = ResolveSubKey(hKey, lpSubKey, phkResult, path);
     DWORD disposition = 0;

@@ -56,7 +56,7 @@ typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
 // and not kept. A null or empty subKey opens hKey itself again.
 LONG WINAPI RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass,
                             DWORD dwOptions, REGSAM samDesired,
-                            const SECURITY_ATTRIBUTES* lpSecurityAttributes, PHKEY phkResult,
+                            LPSECURITY_ATTRIBUTES lpSecurityAttributes, PHKEY phkResult,
                             LPDWORD lpdwDisposition);
 // ERROR_FILE_NOT_FOUND when the key does not exist; opens with all access.
 LONG WINAPI RegOpenKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult);

@@ -489,7 +489,8 @@ VOID WINAPI PostQuitMessage(int exitCode);
 LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT WINAPI CallWindowProcA(WNDPROC proc, HWND window, UINT message, WPARAM wParam,
                                LPARAM lParam);
-DWORD WINAPI GetMessageTime(void);
+// The time the last retrieved message was posted, in GetTickCount milliseconds.
+LONG WINAPI GetMessageTime(void);
 
 // Timers.
 UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC proc);

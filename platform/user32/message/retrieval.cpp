@@ -68,6 +68,6 @@ BOOL WINAPI WaitMessage(void) {
     return TRUE;
 }
 
-DWORD WINAPI GetMessageTime(void) {
-    return lastMessageTime;
+LONG WINAPI GetMessageTime(void) {
+    return LONG(lastMessageTime);
 }
