@@ -77,9 +77,13 @@ function(lumaris_googletest_from_source)
   add_subdirectory(${source} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 endfunction()
 
-# Whether a source reaches the system only through platform/win32.h, following its quoted
-# includes: such a test runs against the real Win32 as well as against our provision.
-# The temporary registry points our registry file elsewhere, so it belongs to the provision.
+# Test controls that platform/testing/win32 provides on the real system as well.
+set(LUMARIS_WIN32_TEST_CONTROLS platform/testing/message_boxes.h)
+
+# Whether a source reaches the system only through platform/win32.h (and the test controls
+# above), following its quoted includes: such a test runs against the real Win32 as well as
+# against our provision. The temporary registry points our registry file elsewhere, so it
+# belongs to the provision.
 function(lumaris_needs_only_win32 file out)
   set(pending ${file})
   set(seen)
@@ -90,12 +94,13 @@ function(lumaris_needs_only_win32 file out)
     get_filename_component(folder ${current} DIRECTORY)
     foreach(line ${lines})
       string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" included "${line}")
-      if(included MATCHES "^platform/" AND NOT included STREQUAL "platform/win32.h"
+      if((included MATCHES "^platform/" AND NOT included STREQUAL "platform/win32.h"
+          AND NOT included IN_LIST LUMARIS_WIN32_TEST_CONTROLS)
          OR included STREQUAL "tests/support/temporary_registry.h")
         set(${out} FALSE PARENT_SCOPE)
         return()
       endif()
-      if(included STREQUAL "platform/win32.h")
+      if(included MATCHES "^platform/")
         continue()
       endif()
       foreach(candidate ${folder}/${included} ${PROJECT_SOURCE_DIR}/${included})
@@ -124,6 +129,7 @@ function(lumaris_win32_test_program name)
   endforeach()
   list(SORT sources)
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} lumaris_platform_testing GTest::gtest
+                                        GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE LUMARIS_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 endfunction()

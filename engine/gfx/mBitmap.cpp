@@ -247,13 +247,33 @@ void mBitmap::PaintTo(HDC windowDC, const RECT* rect, LONG sourceX, LONG sourceY
         return;
     }
     if (!drawHeader) return;
-    // StretchDIBits counts the source rows of a bottom-up DIB from the bottom, and the header
-    // always says bottom-up: a top-down bitmap's rows are drawn mirrored back into place.
-    if (record.topDown)
-        StretchDIBits(windowDC, rect->left, rect->bottom, width, -height, sourceX, sourceY, width,
-                      height, record.bits, drawHeader, DIB_RGB_COLORS, SRCCOPY);
-    else
-        StretchDIBits(windowDC, rect->left, rect->top, width, height, sourceX,
-                      record.height - sourceY - height, width, height, record.bits, drawHeader,
-                      DIB_RGB_COLORS, SRCCOPY);
+    if (record.topDown) {
+        PaintTopDownRows(windowDC, *rect, sourceX, sourceY);
+        return;
+    }
+    // StretchDIBits counts the source rows of a bottom-up DIB from the bottom.
+    StretchDIBits(windowDC, rect->left, rect->top, width, height, sourceX,
+                  record.height - sourceY - height, width, height, record.bits, drawHeader,
+                  DIB_RGB_COLORS, SRCCOPY);
+}
+
+// The header says bottom-up whatever the row order, so a top-down bitmap goes as a top-down
+// DIB of just the rectangle's rows, drawn whole. Implementations agree on which rows that
+// is; they do not agree on the rows of a mirrored copy, which the alternative would need.
+void mBitmap::PaintTopDownRows(HDC windowDC, const RECT& rect, LONG sourceX, LONG sourceY) const {
+    const LONG first = std::max<LONG>(sourceY, 0);
+    const LONG last = std::min<LONG>(sourceY + (rect.bottom - rect.top), record.height);
+    if (first >= last) return;
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[256];
+    } rows;
+    rows.header = drawHeader->bmiHeader;
+    rows.header.biHeight = -(last - first);
+    rows.header.biSizeImage = 0;
+    std::memcpy(rows.colours, drawHeader->bmiColors, ColourCount() * sizeof(RGBQUAD));
+    StretchDIBits(windowDC, rect.left, rect.top + (first - sourceY), rect.right - rect.left,
+                  last - first, sourceX, 0, rect.right - rect.left, last - first,
+                  record.topRow + first * record.pitch, reinterpret_cast<BITMAPINFO*>(&rows),
+                  DIB_RGB_COLORS, SRCCOPY);
 }

@@ -95,6 +95,7 @@ public:
 
 private:
     int ColourCount() const;
+    void PaintTopDownRows(HDC windowDC, const RECT& rect, LONG sourceX, LONG sourceY) const;
     void SetEmptyGeometry();
     void SetGeometry(const mBitmapGeometry& geometry, BOOL topDown);
     void SetRowOrder(BOOL topDown);

@@ -1,9 +1,10 @@
-// Test controls of MessageBoxA: every box is recorded here.
+// Test controls of MessageBoxA: every box is recorded here. They exist on the real Win32 too,
+// where each box is answered as soon as it appears.
 #pragma once
 #include <string>
 #include <vector>
 
-#include "platform/include/windef.h"
+#include "platform/win32.h"
 
 namespace platform::testing {
 
@@ -18,7 +19,7 @@ struct RecordedMessageBox {
 std::vector<RecordedMessageBox> TakeMessageBoxes();
 void ClearMessageBoxes();
 // The result the next boxes return when no display presents them; 0 restores the default
-// (the box's default button, IDOK for MB_OK).
+// (the box's default button, IDOK for MB_OK). On the real Win32 it is the button pressed.
 void SetMessageBoxResult(int result);
 
 } // namespace platform::testing

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "engine/gfx/mBitmap.h"
-#include "platform/testing/display.h"
 #include "platform/testing/message_boxes.h"
 
 #include <gtest/gtest.h>
@@ -32,15 +31,9 @@ inline Boxes TakeBoxes() {
     return shown;
 }
 
-// Every test starts on the default display and must leave no unexpected report behind.
+// Every test must leave no unexpected report behind.
 class BitmapTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        platform::testing::ResetDisplay();
-        platform::testing::ClearMessageBoxes();
-    }
-    void TearDown() override {
-        EXPECT_EQ(TakeBoxes(), Boxes{});
-        platform::testing::ResetDisplay();
-    }
+    void SetUp() override { platform::testing::ClearMessageBoxes(); }
+    void TearDown() override { EXPECT_EQ(TakeBoxes(), Boxes{}); }
 };

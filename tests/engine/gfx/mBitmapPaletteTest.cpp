@@ -1,4 +1,5 @@
 #include "BitmapTestSupport.h"
+#include "platform/testing/display.h"
 
 #include <utility>
 #include <vector>
@@ -15,6 +16,10 @@ bool SameEntry(const PALETTEENTRY& a, const PALETTEENTRY& b) {
 // An all-grey stage turned into an identity palette; the stage's table must equal it.
 class PaletteTest : public BitmapTest {
 protected:
+    void TearDown() override {
+        platform::testing::ResetDisplay();
+        BitmapTest::TearDown();
+    }
     std::vector<PALETTEENTRY> Make(DisplayClass display) {
         platform::testing::SetDisplayClass(display);
         HDC screen = GetDC(nullptr);
