@@ -2,7 +2,7 @@
 // thread sees each message box as it is activated, records it and presses a button at once,
 // so a test never waits for a click. The box's type is not visible from outside: it is
 // recorded as 0.
-#include "platform/testing/message_boxes.h"
+#include "platform/testing/message_box_record.h"
 
 #include <cstring>
 
@@ -10,11 +10,6 @@ namespace platform::testing {
 namespace {
 
 constexpr int kMessageBoxTextId = 0xFFFF; // the static control that holds a box's text
-
-std::vector<RecordedMessageBox>& Recorded() {
-    static std::vector<RecordedMessageBox> recorded;
-    return recorded;
-}
 
 int chosenResult = 0;
 HHOOK hook = nullptr;
@@ -39,8 +34,8 @@ int DefaultButton(HWND box) {
 LRESULT CALLBACK WatchMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
     HWND window = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_ACTIVATE && IsMessageBox(window)) {
-        Recorded().push_back({GetWindow(window, GW_OWNER),
-                              TextOf(GetDlgItem(window, kMessageBoxTextId)), TextOf(window), 0});
+        RecordMessageBox({GetWindow(window, GW_OWNER),
+                          TextOf(GetDlgItem(window, kMessageBoxTextId)), TextOf(window), 0});
         const int button = chosenResult ? chosenResult : DefaultButton(window);
         EndDialog(window, button);
     }
@@ -52,16 +47,6 @@ const bool watching =
     (hook = SetWindowsHookExA(WH_CBT, WatchMessageBoxes, nullptr, GetCurrentThreadId())) != nullptr;
 
 } // namespace
-
-std::vector<RecordedMessageBox> TakeMessageBoxes() {
-    std::vector<RecordedMessageBox> taken;
-    taken.swap(Recorded());
-    return taken;
-}
-
-void ClearMessageBoxes() {
-    Recorded().clear();
-}
 
 void SetMessageBoxResult(int result) {
     chosenResult = result;
