@@ -19,9 +19,7 @@
 namespace {
 
 std::vector<uint8_t> ReadSourceRelative(const std::string& relative) {
-    std::string here = __FILE__;
-    std::string root = here.substr(0, here.rfind("/bench/"));
-    std::ifstream in(root + "/" + relative, std::ios::binary);
+    std::ifstream in(std::string(LUMARIS_SOURCE_DIR) + "/" + relative, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 

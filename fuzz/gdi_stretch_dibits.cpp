@@ -47,11 +47,15 @@ struct Input {
     }
 };
 
+// The pixel bytes the header claims, 0 past 4 MB. Each factor is bounded before multiplying,
+// so no header can overflow the sum itself.
 size_t ClaimedBytes(const BITMAPINFOHEADER& header) {
-    int64_t height = header.biHeight < 0 ? -int64_t(header.biHeight) : header.biHeight;
-    int64_t stride = ((int64_t(header.biWidth) * header.biBitCount + 31) / 32) * 4;
-    int64_t bytes = stride * height;
-    return bytes > 0 && bytes <= (1 << 22) ? size_t(bytes) : 0;
+    constexpr int64_t kLimit = 1 << 22;
+    const int64_t height = header.biHeight < 0 ? -int64_t(header.biHeight) : header.biHeight;
+    const int64_t stride = ((int64_t(header.biWidth) * header.biBitCount + 31) / 32) * 4;
+    if (stride <= 0 || height <= 0 || stride > kLimit || height > kLimit) return 0;
+    const int64_t bytes = stride * height;
+    return bytes <= kLimit ? size_t(bytes) : 0;
 }
 
 } // namespace

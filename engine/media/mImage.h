@@ -10,6 +10,11 @@
 class mBitmap;
 struct mBitmapInfo;
 
+// The largest picture side the engine takes from a file. The program is built for a 32-bit
+// address space of 2 GB, where a frame, its target and the stage must fit together: a
+// 16384 x 16384 frame of 8 bits is 256 MB. Larger claims are refused, not attempted.
+constexpr LONG kMaxImageSide = 16384;
+
 // Three or four letters in a little-endian 32-bit value.
 constexpr DWORD ImageTag(char a, char b, char c, char d = 0) {
     return DWORD(BYTE(a)) | DWORD(BYTE(b)) << 8 | DWORD(BYTE(c)) << 16 | DWORD(BYTE(d)) << 24;

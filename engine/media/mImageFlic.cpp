@@ -5,6 +5,7 @@
 #include "engine/media/FlicReader.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <new>
 
 namespace {
@@ -48,6 +49,10 @@ BOOL mImageFlic::ReadHeader() {
     secondFrameOffset = LONG(U32At(header, 84));
     if (stream->position != firstFrameOffset && Seek(firstFrameOffset, 0) < 0) return FALSE;
     FillRecords(magic);
+    if (!FrameIsUsable()) {
+        Close();
+        return FALSE;
+    }
     if (!CreateOwnFrameBitmap()) return FALSE;
     playback.currentFrame = 0;
     DecodeInternally();
@@ -74,6 +79,23 @@ void mImageFlic::FillRecords(WORD magic) {
     playback.planes = 1;
 }
 
+// Frames are 8-bit pictures of a size the program can hold; a header claiming anything else
+// is refused with what it claims, rather than failing later as if memory had run out.
+bool mImageFlic::FrameIsUsable() {
+    char detail[64];
+    if (playback.bitsPerPixel != 8) {
+        std::snprintf(detail, sizeof detail, "depth %ld, not 8", long(playback.bitsPerPixel));
+    } else if (format.width < 1 || format.height < 1 || format.width > kMaxImageSide ||
+               format.height > kMaxImageSide) {
+        std::snprintf(detail, sizeof detail, "%ld x %ld, not 1 to %ld a side", long(format.width),
+                      long(format.height), long(kMaxImageSide));
+    } else {
+        return true;
+    }
+    Error(classImageFlic, errValueOutOfRange, detail);
+    return false;
+}
+
 bool mImageFlic::CreateOwnFrameBitmap() {
     delete frameBitmap;
     frameBitmap = new (std::nothrow) mBitmap;
@@ -81,10 +103,8 @@ bool mImageFlic::CreateOwnFrameBitmap() {
         Error(classImageFlic, errOutOfMemory);
         return false;
     }
-    // A FLIC without pixels has no frame to decode into.
     bool topDown = targetInfo && targetInfo->topDown;
-    if (format.width == 0 || format.height == 0 ||
-        !frameBitmap->Create(format.width, topDown ? -format.height : format.height, 8)) {
+    if (!frameBitmap->Create(format.width, topDown ? -format.height : format.height, 8)) {
         delete frameBitmap;
         frameBitmap = nullptr;
         return false;

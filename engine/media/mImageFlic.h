@@ -27,6 +27,7 @@ public:
 
 private:
     void FillRecords(WORD magic);
+    bool FrameIsUsable();
     bool CreateOwnFrameBitmap();
     void ApplyKeyColour(LONG colour);
     bool DecodeFrameAtStream();

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -20,6 +18,7 @@
 #include "platform/testing/windows.h"
 #include "shell/SaverHooks.h"
 #include "shell/ShellState.h"
+#include "tests/support/source_tree.h"
 #include "tests/support/temporary_registry.h"
 
 class SceneTest : public ::testing::Test {
@@ -59,10 +58,7 @@ protected:
     }
 
     static std::vector<BYTE> Artwork(const char* name) {
-        const std::string here = __FILE__;
-        std::ifstream in(here.substr(0, here.rfind("/tests/")) + "/resources/flic/" + name,
-                         std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
+        return SourceTreeBytes(std::string("resources/flic/") + name);
     }
 
     // A window of a class of the test's own whose procedure is SaverProc.

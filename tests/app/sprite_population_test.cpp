@@ -6,19 +6,15 @@
 #include "engine/media/mImage.h"
 #include "platform/testing/resources.h"
 #include "tests/engine/core/stage_fixture.h"
+#include "tests/support/source_tree.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <tuple>
 
 namespace {
 
 std::vector<BYTE> Artwork(const char* name) {
-    std::string here = __FILE__;
-    std::ifstream in(here.substr(0, here.rfind("/tests/")) + "/resources/flic/" + name,
-                     std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return SourceTreeBytes(std::string("resources/flic/") + name);
 }
 
 class Population : public StageTest {

@@ -14,4 +14,13 @@ if(TARGET lumaris-media)
            COMMAND lumaris-media info ${PROJECT_SOURCE_DIR}/CMakeLists.txt)
   set_tests_properties(media_fails_on_a_missing_file media_fails_on_a_file_that_is_no_flic
                        PROPERTIES WILL_FAIL TRUE)
+  # --frames counts shown frames, the same frame again in a one-frame picture.
+  add_test(NAME media_play_counts_frames_of_a_still_picture
+           COMMAND lumaris-media play ${MEDIA_ARTWORK}/small_still.flc --headless --frames 3)
+  set_tests_properties(media_play_counts_frames_of_a_still_picture PROPERTIES TIMEOUT 30)
+  # A header claiming 46000 x 46000 frames is refused with what it claims, at once.
+  add_test(NAME media_refuses_frames_it_cannot_hold
+           COMMAND lumaris-media decode ${CMAKE_CURRENT_SOURCE_DIR}/media_data/huge_frames.flc)
+  set_tests_properties(media_refuses_frames_it_cannot_hold PROPERTIES
+    PASS_REGULAR_EXPRESSION "Value out of range:46000 x 46000, not 1 to 16384 a side")
 endif()

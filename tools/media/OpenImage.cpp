@@ -16,7 +16,7 @@ bool Failed(const char* what, const char* file) {
 bool OpenImage::Open(const char* file) {
     file_ = file;
     if (!image_.Open(file, 0)) return Failed("cannot open", file);
-    if (!image_.ReadHeader()) return Failed("not a FLIC animation", file);
+    if (!image_.ReadHeader()) return Failed("cannot read a FLIC animation from", file);
     if (!target_.Create(Format().width, Format().height, Playback().bitsPerPixel) ||
         !image_.SetTarget(&target_))
         return Failed("cannot make a frame bitmap for", file);

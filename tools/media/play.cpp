@@ -153,9 +153,10 @@ private:
     void PlayFrames() {
         long played = 0;
         while (DrainMessages()) {
-            const DWORD frameBefore = sprite->frame;
+            // A tick shows the next frame, the same one again in a one-frame animation.
+            const DWORD tickBefore = sprite->lastTick;
             const DWORD wait = stage->Update();
-            if (sprite->frame != frameBefore) ++played;
+            if (sprite->lastTick != tickBefore) ++played;
             if (options.frames >= 0 && played >= options.frames) break;
             Sleep(wait ? wait : idleWait);
         }

@@ -109,6 +109,35 @@ TEST_F(FlicImage, RejectsAWrongMagicOrAShortFile) {
     }
 }
 
+// A header claiming frames the program cannot hold is refused with what it claims, before
+// any frame bitmap is attempted.
+TEST_F(FlicImage, RefusesFramesItCannotHoldAndSaysWhy) {
+    struct Case {
+        unsigned width, height, depth;
+        const char* text;
+    };
+    const Case cases[] = {
+        {46000, 46000, 8, "46000 x 46000, not 1 to 16384 a side"},
+        {16385, 2, 8, "16385 x 2, not 1 to 16384 a side"},
+        {0, 8, 8, "0 x 8, not 1 to 16384 a side"},
+        {8, 8, 0, "depth 0, not 8"},
+        {8, 8, 24, "depth 24, not 8"},
+    };
+    for (const Case& claim : cases) {
+        FileFields fields;
+        fields.width = claim.width;
+        fields.height = claim.height;
+        fields.depth = claim.depth;
+        Open(File(fields, {}));
+        EXPECT_FALSE(image.ReadHeader());
+        auto boxes = TakeMessageBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].caption + "/" + boxes[0].text,
+                  std::string("mImageFlic/Value out of range:") + claim.text);
+        EXPECT_FALSE(image.State()->open);
+    }
+}
+
 TEST_F(FlicImage, StepsForwardThroughTheRingFrameInBothVariants) {
     for (unsigned magic : {0xAF12u, 0xAF11u}) {
         OpenAndAttach(MarkedAnimation(20, magic));
