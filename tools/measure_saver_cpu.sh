@@ -12,8 +12,14 @@ saver=$build/shell/entry/lumaris
 work=$(mktemp -d)
 xvfb_pid=
 saver_pid=
+# The saver goes first, while its display still stands: without one its renderer's threads
+# would spin.
 cleanup() {
-  [ -n "$saver_pid" ] && kill "$saver_pid" 2>/dev/null || true
+  if [ -n "$saver_pid" ]; then
+    kill "$saver_pid" 2>/dev/null || true
+    for _ in $(seq 50); do kill -0 "$saver_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$saver_pid" 2>/dev/null || true
+  fi
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -37,7 +43,8 @@ REGEDIT4
 "hue"=dword:00000000
 REG
 
-DISPLAY=":$display" LUMARIS_DISPLAY=sdl LUMARIS_REGISTRY="$work/registry.reg" "$saver" /s &
+DISPLAY=":$display" LUMARIS_DISPLAY=sdl LUMARIS_REGISTRY="$work/registry.reg" "$saver" /s \
+  >"$work/saver.log" 2>&1 &
 saver_pid=$!
 
 # User plus system time of a process and all its threads, in clock ticks.

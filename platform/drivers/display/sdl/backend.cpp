@@ -120,6 +120,11 @@ std::unique_ptr<DisplayBackend> MakeSdlBackend() {
     // Termination signals are the platform's own (close requests on every display), not
     // quit events that only this display would hear.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A frame presents a few small rectangles. Through a renderer (OpenGL, often the software
+    // rasteriser where no GPU driver is) that costs about half a core at 1920 x 1080; as
+    // shared-memory images of just those rectangles about a twentieth. The environment's
+    // SDL_FRAMEBUFFER_ACCELERATION still decides where it is set.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
     auto backend = std::make_unique<SdlBackend>();
     SetMessageBoxPresenter(ShowSdlMessageBox);

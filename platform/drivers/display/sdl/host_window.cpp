@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "platform/drivers/display/display_class.h"
 #include "platform/drivers/display/sdl/foreign_window.h"
@@ -47,6 +48,15 @@ void CopyRows(const Framebuffer& frame, SDL_Surface* surface, const SDL_Rect& ar
             area.x;
         for (int i = 0; i < area.w; ++i)
             out[i] = convert(in[i]);
+    }
+}
+
+// The framebuffer's own layout: whole rows at memcpy's speed. A palette animation presents
+// every pixel of the window, several times a second.
+void CopySameRows(const Framebuffer& frame, SDL_Surface* surface, const SDL_Rect& area) {
+    for (int y = area.y; y < area.y + area.h; ++y) {
+        std::memcpy(static_cast<Uint8*>(surface->pixels) + y * surface->pitch + area.x * 4,
+                    frame.Row(y) + area.x, size_t(area.w) * 4);
     }
 }
 
@@ -170,7 +180,7 @@ void SdlHostWindow::CopyArea(const Framebuffer& frame, SDL_Surface* surface, con
     if (CurrentDisplayClass() == DisplayClass::Palette) {
         CopyRows(frame, surface, area, [&](uint32_t slot) { return slotColours[slot & 0xFF]; });
     } else if (format->format == SDL_PIXELFORMAT_RGB888) {
-        CopyRows(frame, surface, area, [](uint32_t rgb) { return rgb; });
+        CopySameRows(frame, surface, area);
     } else {
         CopyRows(frame, surface, area, [format](uint32_t rgb) {
             return SDL_MapRGB(format, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
