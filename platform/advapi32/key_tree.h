@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/include/windef.h"
@@ -18,12 +19,17 @@ struct Value {
     std::vector<BYTE> data;
 };
 
+// Values keep the order they were first set in; the index finds one by name at once, so a
+// key with many values reads in linear time. Change values only through SetValue.
 struct Key {
     std::string path;
     std::vector<Value> values;
+    std::unordered_map<std::string, size_t> index; // folded name -> position in values
 };
 
 std::string FoldCase(std::string_view text);
+// Equal without regard to ASCII case.
+bool SameFolded(std::string_view a, std::string_view b);
 
 class Tree {
 public:
