@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -20,6 +18,7 @@
 #include "platform/testing/windows.h"
 #include "shell/SaverHooks.h"
 #include "shell/ShellState.h"
+#include "tests/support/source_tree.h"
 #include "tests/support/temporary_registry.h"
 
 class SceneTest : public ::testing::Test {
@@ -30,8 +29,8 @@ protected:
         ResetEverything();
         platform::testing::UseVirtualClock(1000);
         platform::testing::SetDesktopSize(1024, 768);
-        const std::vector<BYTE> big = Artwork("big.flc");
-        const std::vector<BYTE> small = Artwork("small.flc");
+        const std::vector<BYTE> big = FlicArtwork("big.flc");
+        const std::vector<BYTE> small = FlicArtwork("small.flc");
         if (big.empty() || small.empty()) GTEST_SKIP() << "no sprite artwork";
         platform::testing::AddResource("flic", MAKEINTRESOURCEA(kBigSpriteResource), big);
         platform::testing::AddResource("flic", MAKEINTRESOURCEA(kSmallSpriteResource), small);
@@ -56,13 +55,6 @@ protected:
         platform::testing::ResetModules();
         platform::testing::SetPlatformFamily(VER_PLATFORM_WIN32_NT);
         platform::testing::ClearMessageBoxes();
-    }
-
-    static std::vector<BYTE> Artwork(const char* name) {
-        const std::string here = __FILE__;
-        std::ifstream in(here.substr(0, here.rfind("/tests/")) + "/resources/flic/" + name,
-                         std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
     }
 
     // A window of a class of the test's own whose procedure is SaverProc.

@@ -6,27 +6,19 @@
 #include "engine/media/mImage.h"
 #include "platform/testing/resources.h"
 #include "tests/engine/core/stage_fixture.h"
+#include "tests/support/source_tree.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <tuple>
 
 namespace {
-
-std::vector<BYTE> Artwork(const char* name) {
-    std::string here = __FILE__;
-    std::ifstream in(here.substr(0, here.rfind("/tests/")) + "/resources/flic/" + name,
-                     std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 class Population : public StageTest {
 protected:
     void SetUp() override {
         StageTest::SetUp();
-        big = Artwork("big.flc");
-        small = Artwork("small.flc");
+        big = FlicArtwork("big.flc");
+        small = FlicArtwork("small.flc");
         if (big.empty() || small.empty()) GTEST_SKIP() << "no sprite artwork";
         MakeStage(1024, 768);
         field.screenWidth = 1024;

@@ -21,6 +21,8 @@ namespace {
 
 enum class FileState { Missing, Good, Damaged, NotAFile };
 
+long fileReads = 0;
+
 struct FileRead {
     FileState state = FileState::Missing;
     std::string problem;
@@ -54,6 +56,7 @@ bool ReadWholeFile(int fd, size_t expected, std::string& text) {
 
 // Opened without blocking, so a FIFO put there cannot hang the reader.
 FileRead ReadText(const std::string& path, std::string& text) {
+    ++fileReads;
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return {};
@@ -184,6 +187,10 @@ bool ReadForUpdate(const std::string& path, Tree& tree) {
 }
 
 } // namespace
+
+long RegistryFileReadCount() {
+    return fileReads;
+}
 
 std::string RegistryFilePath() {
     const char* chosen = std::getenv("LUMARIS_REGISTRY");

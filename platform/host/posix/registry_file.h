@@ -28,4 +28,7 @@ void VisitRegistry(TextVisitor& visitor);
 // is also reported on standard error with its reason.
 LONG UpdateRegistry(const std::function<bool(Tree&)>& change);
 
+// Readings of the file so far, for the test controls.
+long RegistryFileReadCount();
+
 } // namespace platform::registry
