@@ -2,22 +2,11 @@
 
 namespace platform::registry {
 
-static char FoldChar(char c) {
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
 std::string FoldCase(std::string_view text) {
     std::string folded(text);
     for (char& c : folded)
         c = FoldChar(c);
     return folded;
-}
-
-bool SameFolded(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (FoldChar(a[i]) != FoldChar(b[i])) return false;
-    return true;
 }
 
 Key* Tree::Find(std::string_view path) {

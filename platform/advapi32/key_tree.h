@@ -27,9 +27,19 @@ struct Key {
     std::unordered_map<std::string, size_t> index; // folded name -> position in values
 };
 
+inline char FoldChar(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
 std::string FoldCase(std::string_view text);
-// Equal without regard to ASCII case.
-bool SameFolded(std::string_view a, std::string_view b);
+
+// Equal without regard to ASCII case. Inline: the reader compares on every line.
+inline bool SameFolded(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (FoldChar(a[i]) != FoldChar(b[i])) return false;
+    return true;
+}
 
 class Tree {
 public:

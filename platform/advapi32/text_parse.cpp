@@ -1,5 +1,6 @@
 // Reading the registry file. Anything not understood fails the whole text, so a damaged
 // file is never half-read and then written back with values missing.
+#include <algorithm>
 #include <array>
 
 #include "platform/advapi32/key_paths.h"
@@ -11,11 +12,11 @@ namespace {
 
 // Plain loops over the characters: the library's find_first_not_of costs a call per
 // character, and a long file is mostly such scanning.
-bool IsBlank(char c) {
+inline bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view Trim(std::string_view text) {
+inline std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back()))
@@ -23,10 +24,8 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    // A cheap look at the first character (lower-cased) before the full comparison.
-    return text.size() >= prefix.size() && (text[0] | 0x20) == prefix[0] &&
-           SameFolded(text.substr(0, prefix.size()), prefix);
+inline bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && SameFolded(text.substr(0, prefix.size()), prefix);
 }
 
 // A table, not comparisons: hex data is most of a long file.
@@ -93,20 +92,20 @@ bool ParseHexBytes(std::string_view list, std::vector<BYTE>* bytes) {
     return true;
 }
 
-// Plain runs are copied whole; only the escapes go character by character. Null `out` only
-// checks the form.
+// Plain runs, found with the library's fast search, are copied whole; only the escapes go
+// character by character. Null `out` only checks the form.
 template <typename Out> bool ParseQuotedInto(std::string_view& text, Out* out) {
     for (size_t i = 1; i < text.size(); ++i) {
-        const size_t run = i;
-        while (i < text.size() && text[i] != '"' && text[i] != '\\')
-            ++i;
-        if (out) out->insert(out->end(), text.begin() + run, text.begin() + i);
-        if (i == text.size()) return false;
-        if (text[i] == '"') {
-            text.remove_prefix(i + 1);
+        const size_t quote = text.find('"', i);
+        if (quote == std::string_view::npos) return false;
+        const size_t stop = std::min(quote, text.substr(0, quote).find('\\', i));
+        if (out) out->insert(out->end(), text.begin() + i, text.begin() + stop);
+        if (stop == quote) {
+            text.remove_prefix(quote + 1);
             return true;
         }
-        if (++i == text.size() || (text[i] != '\\' && text[i] != '"')) return false;
+        i = stop + 1;
+        if (text[i] != '\\' && text[i] != '"') return false;
         if (out) out->push_back(text[i]);
     }
     return false;
@@ -146,7 +145,8 @@ bool ParseTypedHex(std::string_view text, Value* value) {
 bool ParseData(std::string_view text, Value* value) {
     if (text.empty()) return false;
     if (text.front() == '"') return ParseString(text, value);
-    if (StartsWith(text, "dword:")) return ParseDword(text.substr(6), value);
+    if (FoldChar(text.front()) == 'd' && StartsWith(text, "dword:"))
+        return ParseDword(text.substr(6), value);
     if (StartsWith(text, "hex:")) {
         if (value) value->type = REG_BINARY;
         return ParseHexBytes(text.substr(4), value ? &value->data : nullptr);
