@@ -188,6 +188,21 @@ TEST(RegistryFile, AFolderInThePlaceOfTheFileIsRefusedUntouched) {
     EXPECT_TRUE(registry.Others().empty()) << "nothing renamed aside";
 }
 
+// A pipe would block a reader that opened it plainly, and a saver that never starts.
+TEST(RegistryFile, APipeInThePlaceOfTheFileIsRefusedWithoutWaiting) {
+    TemporaryRegistry registry;
+    ASSERT_EQ(mkfifo(registry.File().c_str(), 0600), 0);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(ReadDword("a"), -1);
+    EXPECT_FALSE(WriteDword("a", 1));
+    const std::string warning = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Occurrences(warning, "not a regular file"), 1u) << warning;
+    struct stat info;
+    ASSERT_EQ(lstat(registry.File().c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_TRUE(registry.Others().empty());
+}
+
 // A name so long that no ".damaged-" name fits beside it: the damaged file cannot be kept
 // aside, and every call finds it again.
 TEST(RegistryFile, AWarningComesOncePerFileHoweverOftenItIsRead) {
