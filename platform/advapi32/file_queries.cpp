@@ -5,58 +5,43 @@
 namespace platform::registry {
 namespace {
 
-// Notes whether each key line names the wanted key; the last key line decides where the
-// values that follow belong.
-class KeyWatch : public TextVisitor {
+// Notes whether a key line names the wanted key and, given a value name, keeps the last value
+// of that name under it: a key may come more than once, and the last value counts.
+class Watch final : public TextVisitor {
 public:
-    explicit KeyWatch(const std::string& path) : path(path) {}
+    Watch(const std::string& path, const std::string* name) : path(path), name(name) {}
     bool OnKey(std::string_view key) override {
-        inKey = SameFolded(key, path);
-        seen = seen || inKey;
-        return inKey && wantsValues;
-    }
-    void OnValue(const Value&) override {}
-    void Forget() override { inKey = seen = false; }
-
-    bool inKey = false, seen = false;
-
-protected:
-    bool wantsValues = false;
-
-private:
-    const std::string& path;
-};
-
-class ValueWatch final : public KeyWatch {
-public:
-    ValueWatch(const std::string& path, const std::string& name) : KeyWatch(path), name(name) {
-        wantsValues = true;
+        const bool wanted = SameFolded(key, path);
+        seen = seen || wanted;
+        return wanted && name; // only then come the values
     }
     void OnValue(const Value& value) override {
-        if (inKey && SameFolded(value.name, name)) found = value; // the last one counts
+        if (SameFolded(value.name, *name)) found = value;
     }
     void Forget() override {
-        KeyWatch::Forget();
+        seen = false;
         found.reset();
     }
 
+    bool seen = false;
     std::optional<Value> found;
 
 private:
-    const std::string& name;
+    const std::string& path;
+    const std::string* name;
 };
 
 } // namespace
 
 bool KeyInFile(const std::string& path) {
     if (path.find('\\') == std::string::npos) return true;
-    KeyWatch watch(path);
+    Watch watch(path, nullptr);
     VisitRegistry(watch);
     return watch.seen;
 }
 
 std::optional<Value> ValueInFile(const std::string& path, const std::string& name) {
-    ValueWatch watch(path, name);
+    Watch watch(path, &name);
     VisitRegistry(watch);
     return std::move(watch.found);
 }
