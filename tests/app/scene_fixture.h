@@ -29,8 +29,8 @@ protected:
         ResetEverything();
         platform::testing::UseVirtualClock(1000);
         platform::testing::SetDesktopSize(1024, 768);
-        const std::vector<BYTE> big = FlicArtwork("big.flc");
-        const std::vector<BYTE> small = FlicArtwork("small.flc");
+        const std::vector<BYTE> big = Artwork("big.flc");
+        const std::vector<BYTE> small = Artwork("small.flc");
         if (big.empty() || small.empty()) GTEST_SKIP() << "no sprite artwork";
         platform::testing::AddResource("flic", MAKEINTRESOURCEA(kBigSpriteResource), big);
         platform::testing::AddResource("flic", MAKEINTRESOURCEA(kSmallSpriteResource), small);
@@ -55,6 +55,10 @@ protected:
         platform::testing::ResetModules();
         platform::testing::SetPlatformFamily(VER_PLATFORM_WIN32_NT);
         platform::testing::ClearMessageBoxes();
+    }
+
+    static std::vector<BYTE> Artwork(const char* name) {
+        return SourceTreeBytes(std::string("resources/flic/") + name);
     }
 
     // A window of a class of the test's own whose procedure is SaverProc.

@@ -13,12 +13,16 @@
 
 namespace {
 
+std::vector<BYTE> Artwork(const char* name) {
+    return SourceTreeBytes(std::string("resources/flic/") + name);
+}
+
 class Population : public StageTest {
 protected:
     void SetUp() override {
         StageTest::SetUp();
-        big = FlicArtwork("big.flc");
-        small = FlicArtwork("small.flc");
+        big = Artwork("big.flc");
+        small = Artwork("small.flc");
         if (big.empty() || small.empty()) GTEST_SKIP() << "no sprite artwork";
         MakeStage(1024, 768);
         field.screenWidth = 1024;
