@@ -49,8 +49,8 @@ void StartColours(ColourState& colours, mDirector& stage) {
 
 bool AnimateColours(ColourState& colours, const ColourTargets& targets) {
     if (!colours.animateColours) return false;
-    colours.hue += 1;
-    if (colours.hue > 255) colours.hue = 0;
+    // A stored hue of INT_MAX must not overflow: whatever would pass 255 becomes 0.
+    colours.hue = colours.hue >= 255 ? 0 : colours.hue + 1;
     Recolour(colours, targets);
     return true;
 }

@@ -1,12 +1,6 @@
 #include "platform/advapi32/key_tree.h"
 
-#include <algorithm>
-
 namespace platform::registry {
-
-static char FoldChar(char c) {
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
 
 std::string FoldCase(std::string_view text) {
     std::string folded(text);
@@ -36,25 +30,17 @@ Key& Tree::Ensure(std::string_view path) {
     return EnsureOne(path);
 }
 
-static bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return FoldChar(x) == FoldChar(y);
-           });
-}
-
 const Value* FindValue(const Key& key, std::string_view name) {
-    auto found = std::find_if(key.values.begin(), key.values.end(),
-                              [&](const Value& value) { return SameName(value.name, name); });
-    return found == key.values.end() ? nullptr : &*found;
+    auto found = key.index.find(FoldCase(name));
+    return found == key.index.end() ? nullptr : &key.values[found->second];
 }
 
 void SetValue(Key& key, Value value) {
-    auto found = std::find_if(key.values.begin(), key.values.end(),
-                              [&](const Value& held) { return SameName(held.name, value.name); });
-    if (found == key.values.end())
+    auto [entry, added] = key.index.try_emplace(FoldCase(value.name), key.values.size());
+    if (added)
         key.values.push_back(std::move(value));
     else
-        *found = std::move(value);
+        key.values[entry->second] = std::move(value);
 }
 
 } // namespace platform::registry

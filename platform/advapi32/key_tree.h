@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/include/windef.h"
@@ -18,12 +19,27 @@ struct Value {
     std::vector<BYTE> data;
 };
 
+// Values keep the order they were first set in; the index finds one by name at once, so a
+// key with many values reads in linear time. Change values only through SetValue.
 struct Key {
     std::string path;
     std::vector<Value> values;
+    std::unordered_map<std::string, size_t> index; // folded name -> position in values
 };
 
+inline char FoldChar(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
 std::string FoldCase(std::string_view text);
+
+// Equal without regard to ASCII case. Inline: the reader compares on every line.
+inline bool SameFolded(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (FoldChar(a[i]) != FoldChar(b[i])) return false;
+    return true;
+}
 
 class Tree {
 public:

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <optional>
 
+#include "platform/advapi32/file_queries.h"
 #include "platform/advapi32/key_handles.h"
 #include "platform/advapi32/key_paths.h"
 #include "platform/host/posix/registry_file.h"
@@ -19,10 +20,6 @@ std::optional<std::string> SubKeyPath(const OpenKey& parent, LPCSTR subKey) {
     return parent.path + '\\' + subKey;
 }
 
-bool KeyExists(const std::string& path) {
-    return path.find('\\') == std::string::npos || LoadRegistry().Find(path) != nullptr;
-}
-
 // Shared front of the open and create calls: the parent and the new key's path.
 LONG ResolveSubKey(HKEY parentKey, LPCSTR subKey, PHKEY result, std::string& path) {
     const OpenKey* parent = LookUpKey(parentKey);
@@ -37,7 +34,7 @@ LONG ResolveSubKey(HKEY parentKey, LPCSTR subKey, PHKEY result, std::string& pat
 
 LONG CreateKeyIfMissing(const std::string& path, DWORD& disposition) {
     disposition = REG_OPENED_EXISTING_KEY;
-    if (KeyExists(path)) return ERROR_SUCCESS;
+    if (KeyInFile(path)) return ERROR_SUCCESS;
     return UpdateRegistry([&](Tree& tree) {
         if (tree.Find(path)) return false;
         tree.Ensure(path);
@@ -84,7 +81,7 @@ LONG WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, REGSAM samDesired, 
     std::string path;
     const LONG status = ResolveSubKey(hKey, lpSubKey, phkResult, path);
     if (status != ERROR_SUCCESS) return status;
-    if (!KeyExists(path)) return ERROR_FILE_NOT_FOUND;
+    if (!KeyInFile(path)) return ERROR_FILE_NOT_FOUND;
     *phkResult = OpenHandle(std::move(path), samDesired);
     return ERROR_SUCCESS;
 }
@@ -99,9 +96,7 @@ LONG WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD, LPDWORD lpT
     const OpenKey* open = KeyWithAccess(hKey, KEY_QUERY_VALUE, status);
     if (!open) return status;
     if (lpData && !lpcbData) return ERROR_INVALID_PARAMETER;
-    Tree tree = LoadRegistry();
-    const Key* key = tree.Find(open->path);
-    const Value* value = key ? FindValue(*key, lpValueName ? lpValueName : "") : nullptr;
+    const std::optional<Value> value = ValueInFile(open->path, lpValueName ? lpValueName : "");
     return value ? CopyOut(*value, lpType, lpData, lpcbData) : ERROR_FILE_NOT_FOUND;
 }
 

@@ -34,9 +34,11 @@ void AppendHex(std::string& out, const Value& value) {
         std::snprintf(number, sizeof number, "hex(%x):", unsigned(value.type));
         out += number;
     }
-    for (size_t i = 0; i < value.data.size(); ++i) {
-        std::snprintf(number, sizeof number, i ? ",%02x" : "%02x", unsigned(value.data[i]));
-        out += number;
+    static constexpr char kDigits[] = "0123456789abcdef";
+    for (size_t i = 0; i < value.data.size(); ++i) { // no formatting call per byte: files get long
+        if (i) out.push_back(',');
+        out.push_back(kDigits[value.data[i] >> 4]);
+        out.push_back(kDigits[value.data[i] & 15]);
     }
 }
 

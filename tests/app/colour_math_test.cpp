@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 ColourValue Rgb(unsigned r, unsigned g, unsigned b) {
@@ -45,6 +47,20 @@ TEST(ColourMath, ShiftModeRotatesHueAndTintsGreys) {
     EXPECT_EQ(MapColour(Rgb(64, 128, 192), -1, true), HslToRgb({147, 127, 127}));
     EXPECT_EQ(MapColour(Rgb(128, 128, 128), 0, true), Rgb(136, 116, 116));
     EXPECT_EQ(MapColour(Rgb(128, 128, 128), 256 + 4, true), HslToRgb({4, 31, 127}));
+}
+
+// Any stored integer is a hue: the extremes map through their low byte without overflow.
+TEST(ColourMath, ExtremeHuesMapThroughTheirLowByte) {
+    for (int hue : {INT_MAX, INT_MIN, INT_MIN + 1}) {
+        const uint8_t low = uint8_t(unsigned(hue));
+        EXPECT_EQ(MapColour(Rgb(64, 128, 192), hue, true), HslToRgb({uint8_t(148 + low), 127, 127}))
+            << hue;
+        EXPECT_EQ(MapColour(Rgb(64, 128, 192), hue, false), HslToRgb({low, 255, 127})) << hue;
+        const int grey = GreySaturation(hue);
+        EXPECT_TRUE(grey >= 20 && grey <= 100) << hue;
+        EXPECT_EQ(MapColour(Rgb(128, 128, 128), hue, true), HslToRgb({low, uint8_t(grey), 127}))
+            << hue;
+    }
 }
 
 TEST(ColourMath, ColorizeModeTakesTheHueAndDarkensGreys) {

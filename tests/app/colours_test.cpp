@@ -6,6 +6,8 @@
 #include "tests/engine/core/stage_fixture.h"
 #include "tests/support/temporary_registry.h"
 
+#include <climits>
+
 namespace {
 
 ColourValue ValueOf(const RGBQUAD& q) {
@@ -77,6 +79,19 @@ TEST_F(ColourSteps, AnimationWrapsAndAFullCycleLosesNothing) {
     EXPECT_EQ(colours.hue, 255);
     for (int i = kFirstMappedColour; i <= kLastMappedColour; ++i)
         ASSERT_EQ(ValueOf(colours.workPalette[i]), ValueOf(startPalette[i])) << i;
+}
+
+TEST_F(ColourSteps, AnimationFromTheExtremesOfAStoredHue) {
+    WriteSetting(kAnimateColourSetting, 1);
+    for (auto [stored, next] : {std::pair{INT_MAX, 0}, {INT_MIN, INT_MIN + 1}, {-1, 0}}) {
+        WriteSetting(kHueSetting, stored);
+        stage->SetPalette(ramp.data(), 0, 256); // a fresh build captures the sprites' colours
+        StartColours(colours, *stage);
+        ExpectMapped(*stage, stored, true);
+        ASSERT_TRUE(AnimateColours(colours, {stage}));
+        EXPECT_EQ(colours.hue, next) << stored;
+        ExpectMapped(*stage, next, true);
+    }
 }
 
 } // namespace

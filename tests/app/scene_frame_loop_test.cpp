@@ -3,6 +3,8 @@
 #include "engine/core/mDirector.h"
 #include "tests/app/scene_fixture.h"
 
+#include <climits>
+
 namespace {
 
 using SceneFrameLoop = SceneTest;
@@ -87,6 +89,42 @@ TEST_F(SceneFrameLoop, NoSpritesIsNoFailure) {
     EXPECT_EQ(SpriteCount(), 0);
     ASSERT_TRUE(Tick());
     EXPECT_EQ(FramesDrawn(), 1);
+}
+
+// Every stored setting at one end of the integers: clamped or reduced, never overflowing.
+class ExtremeSettings : public SceneTest {
+protected:
+    // Stores `stored` in all six settings, runs twelve frames (two colour steps) and closes.
+    void RunTwelveFramesWithEverySettingAt(int stored) {
+        for (const char* name : {kBigCountSetting, kSmallCountSetting, kSpeedSetting,
+                                 kAnimateColourSetting, kShiftColourSetting, kHueSetting})
+            WriteSetting(name, stored);
+        HWND window = MakeFullScreen();
+        sprites = SpriteCount();
+        speed = saverScene.field.moveSpeed;
+        for (int frame = 0; frame < 12; ++frame)
+            while (FramesDrawn() == frame)
+                ASSERT_TRUE(Tick());
+        for (const SpriteSlot& slot : saverScene.field.slots)
+            EXPECT_TRUE(slot.posX >= 0 && slot.posX <= 1024 && slot.posY >= 0 && slot.posY <= 768);
+        SendMessageA(window, WM_CLOSE, 0, 0);
+    }
+
+    int sprites = -1, speed = -1;
+};
+
+TEST_F(ExtremeSettings, TheLargestIntegerEverywhere) {
+    RunTwelveFramesWithEverySettingAt(INT_MAX);
+    EXPECT_EQ(sprites, 8) << "10 + 30 breaks the sum rule: 3 + 5";
+    EXPECT_EQ(speed, INT_MAX);
+    EXPECT_EQ(ReadSetting(kHueSetting, -1), 1) << "stepped past 255 to 0, then to 1";
+}
+
+TEST_F(ExtremeSettings, TheSmallestIntegerEverywhere) {
+    RunTwelveFramesWithEverySettingAt(INT_MIN);
+    EXPECT_EQ(sprites, 0);
+    EXPECT_EQ(speed, 1);
+    EXPECT_EQ(ReadSetting(kHueSetting, -1), INT_MIN) << "no animation: stored back as read";
 }
 
 TEST_F(SceneFrameLoop, AMissingAnimationTearsTheSceneDown) {

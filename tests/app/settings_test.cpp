@@ -2,6 +2,7 @@
 // the callers' clamps.
 #include "app/SettingRules.h"
 #include "app/Settings.h"
+#include "platform/testing/registry.h"
 #include "tests/support/temporary_registry.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,18 @@ TEST_F(SettingsStore, SpeedHasOnlyALowerBound) {
         WriteSetting(kSpeedSetting, stored);
         EXPECT_EQ(ReadMoveSpeed(), speed) << stored;
     }
+}
+
+// The start-up cost of a large file is one reading per registry call: the key's opening and
+// the query, nothing more.
+TEST_F(SettingsStore, EachReadReadsTheFileOncePerRegistryCall) {
+    WriteSetting(kHueSetting, 9);
+    const long before = platform::testing::RegistryFileReads();
+    EXPECT_EQ(ReadSetting(kHueSetting, 0), 9);
+    EXPECT_EQ(platform::testing::RegistryFileReads() - before, 2);
+    ReadSpriteCounts();
+    ReadMoveSpeed();
+    EXPECT_EQ(platform::testing::RegistryFileReads() - before, 8);
 }
 
 TEST_F(SettingsStore, NoSelectedPathMeansDefaultsAndNoWrites) {

@@ -6,59 +6,86 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <set>
 
-#include "platform/advapi32/text_form.h"
+#include "platform/host/posix/file_replacement.h"
 #include "platform/include/winreg.h"
 
 namespace platform::registry {
 namespace {
 
-enum class FileState { Missing, Good, Damaged };
+enum class FileState { Missing, Good, Damaged, NotAFile };
 
-struct FileContents {
+long fileReads = 0;
+
+struct FileRead {
     FileState state = FileState::Missing;
-    Tree tree;
     std::string problem;
 };
 
-FileContents Damaged(std::string problem) {
-    FileContents contents;
-    contents.state = FileState::Damaged;
-    contents.problem = std::move(problem);
-    return contents;
+// One line on standard error, and only the first time: a file read many times in a run
+// gives each warning once.
+void WarnOnce(const std::string& message) {
+    static std::set<std::string> given;
+    if (given.insert(message).second) std::fprintf(stderr, "lumaris: %s\n", message.c_str());
 }
 
-bool ReadWholeFile(int fd, std::string& text) {
-    char buffer[8192];
+std::string Reason(int error) {
+    return std::strerror(error);
+}
+
+// The whole file in one pass; the size known beforehand saves copies of a large file.
+bool ReadWholeFile(int fd, size_t expected, std::string& text) {
+    size_t used = 0;
+    text.resize(expected + 1); // one byte more, so the end shows within the same read
     for (;;) {
-        const ssize_t got = read(fd, buffer, sizeof buffer);
-        if (got == 0) return true;
+        if (used == text.size()) text.resize(text.size() * 2);
+        const ssize_t got = read(fd, &text[used], text.size() - used);
+        if (got == 0) break;
         if (got < 0 && errno != EINTR) return false;
-        if (got > 0) text.append(buffer, size_t(got));
+        if (got > 0) used += size_t(got);
     }
+    text.resize(used);
+    return true;
 }
 
-FileContents ReadRegistryFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+// Opened without blocking, so a FIFO put there cannot hang the reader.
+FileRead ReadText(const std::string& path, std::string& text) {
+    ++fileReads;
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return {};
-        return Damaged(std::string("cannot be opened: ") + std::strerror(errno));
+        return {FileState::Damaged, "cannot be opened: " + Reason(errno)};
     }
-    std::string text;
-    const bool read = ReadWholeFile(fd, text);
-    const int readError = errno;
+    struct stat info;
+    FileRead result{FileState::Good, {}};
+    if (fstat(fd, &info) != 0)
+        result = {FileState::Damaged, "cannot be read: " + Reason(errno)};
+    else if (!S_ISREG(info.st_mode))
+        result = {FileState::NotAFile, S_ISDIR(info.st_mode) ? "a folder" : "not a regular file"};
+    else if (!ReadWholeFile(fd, size_t(info.st_size), text))
+        result = {FileState::Damaged, "cannot be read: " + Reason(errno)};
     close(fd);
-    if (!read) return Damaged(std::string("cannot be read: ") + std::strerror(readError));
-    FileContents contents;
+    return result;
+}
+
+FileRead ScanFile(const std::string& path, TextVisitor& visitor) {
+    std::string text;
+    FileRead read = ReadText(path, text);
     ParseProblem problem;
-    if (!ParseRegistryText(text, contents.tree, problem))
-        return Damaged("line " + std::to_string(problem.line) + ": " + problem.what);
-    contents.state = FileState::Good;
-    return contents;
+    if (read.state == FileState::Good && !ScanRegistryText(text, visitor, problem))
+        read = {FileState::Damaged, "line " + std::to_string(problem.line) + ": " + problem.what};
+    return read;
+}
+
+void RefuseNonFile(const std::string& path, const FileRead& read) {
+    WarnOnce("the registry file " + path + " is " + read.problem +
+             "; it is left as it is, the default settings are used and nothing is written");
 }
 
 std::string AsideName(const std::string& path) {
@@ -78,17 +105,13 @@ std::string AsideName(const std::string& path) {
 // Never throws a damaged file away: it is renamed, and only then may a new file take its place.
 bool SetAside(const std::string& path, const std::string& problem) {
     const std::string aside = AsideName(path);
+    const std::string damaged = "the registry file " + path + " is damaged (" + problem + ")";
     if (std::rename(path.c_str(), aside.c_str()) == 0) {
-        std::fprintf(stderr,
-                     "lumaris: the registry file %s is damaged (%s); it was kept as %s and the "
-                     "default settings are used\n",
-                     path.c_str(), problem.c_str(), aside.c_str());
+        WarnOnce(damaged + "; it was kept as " + aside + " and the default settings are used");
         return true;
     }
-    std::fprintf(stderr,
-                 "lumaris: the registry file %s is damaged (%s) and could not be kept aside (%s); "
-                 "the default settings are used and nothing is written\n",
-                 path.c_str(), problem.c_str(), std::strerror(errno));
+    WarnOnce(damaged + " and could not be kept aside (" + Reason(errno) +
+             "); the default settings are used and nothing is written");
     return false;
 }
 
@@ -100,8 +123,10 @@ public:
         : fd(open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
         while (fd >= 0 && flock(fd, LOCK_EX) != 0) {
             if (errno != EINTR) {
+                const int error = errno;
                 close(fd);
                 fd = -1;
+                errno = error;
             }
         }
     }
@@ -122,28 +147,6 @@ void MakeParentFolders(const std::string& path) {
         mkdir(path.substr(0, slash).c_str(), 0700);
 }
 
-bool WriteAll(int fd, const std::string& text) {
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t put = write(fd, text.data() + done, text.size() - done);
-        if (put < 0 && errno != EINTR) return false;
-        if (put > 0) done += size_t(put);
-    }
-    return fsync(fd) == 0;
-}
-
-// A temporary file in the same folder renamed over the old one: readers see either the whole
-// old file or the whole new one.
-bool ReplaceFile(const std::string& path, const std::string& text) {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, text);
-    if (close(fd) == 0 && written && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
-    unlink(temporary.c_str());
-    return false;
-}
-
 std::string ConfigHome() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     if (config && config[0] == '/') return config;
@@ -152,7 +155,42 @@ std::string ConfigHome() {
     return {};
 }
 
+// The file a chain of symbolic links ends at (which need not exist yet).
+std::string FollowLinks(std::string path) {
+    char target[PATH_MAX];
+    for (int hops = 0; hops < 40; ++hops) {
+        const ssize_t length = readlink(path.c_str(), target, sizeof target);
+        if (length <= 0 || size_t(length) == sizeof target) break;
+        const std::string next(target, size_t(length));
+        path = next.front() == '/' ? next : FolderOf(path) + '/' + next;
+    }
+    return path;
+}
+
+std::string TargetPath() {
+    const std::string path = RegistryFilePath();
+    return path.empty() ? path : FollowLinks(path);
+}
+
+LONG WriteFailed(const std::string& path, int error, LONG status) {
+    WarnOnce("the settings cannot be written to " + path + ": " + Reason(error));
+    return status;
+}
+
+// The tree as the file holds it, or false (reported) when it must not be replaced.
+bool ReadForUpdate(const std::string& path, Tree& tree) {
+    TreeBuilder builder(tree);
+    const FileRead read = ScanFile(path, builder);
+    if (read.state == FileState::NotAFile) RefuseNonFile(path, read);
+    if (read.state == FileState::Damaged) return SetAside(path, read.problem);
+    return read.state != FileState::NotAFile;
+}
+
 } // namespace
+
+long RegistryFileReadCount() {
+    return fileReads;
+}
 
 std::string RegistryFilePath() {
     const char* chosen = std::getenv("LUMARIS_REGISTRY");
@@ -161,29 +199,35 @@ std::string RegistryFilePath() {
     return config.empty() ? std::string() : config + "/lumaris/registry.reg";
 }
 
-Tree LoadRegistry() {
-    const std::string path = RegistryFilePath();
-    if (path.empty()) return {};
-    FileContents contents = ReadRegistryFile(path);
-    if (contents.state != FileState::Damaged) return std::move(contents.tree);
-    // Judge and move it only under the lock: a writer may be replacing it right now.
-    WriterLock lock(path);
-    contents = ReadRegistryFile(path);
-    if (contents.state == FileState::Damaged) SetAside(path, contents.problem);
-    return std::move(contents.tree);
+void VisitRegistry(TextVisitor& visitor) {
+    const std::string path = TargetPath();
+    if (path.empty()) return;
+    FileRead read = ScanFile(path, visitor);
+    if (read.state == FileState::Damaged) {
+        // Judge and move it only under the lock: a writer may be replacing it right now.
+        WriterLock lock(path);
+        read = ScanFile(path, visitor);
+        if (read.state == FileState::Damaged) SetAside(path, read.problem);
+    }
+    if (read.state == FileState::NotAFile) RefuseNonFile(path, read);
 }
 
 LONG UpdateRegistry(const std::function<bool(Tree&)>& change) {
-    const std::string path = RegistryFilePath();
-    if (path.empty()) return ERROR_ACCESS_DENIED;
+    const std::string path = TargetPath();
+    if (path.empty()) {
+        WarnOnce("the settings cannot be written: neither LUMARIS_REGISTRY nor HOME is set");
+        return ERROR_ACCESS_DENIED;
+    }
     MakeParentFolders(path);
     WriterLock lock(path);
-    if (!lock.Held()) return ERROR_ACCESS_DENIED;
-    FileContents contents = ReadRegistryFile(path);
-    if (contents.state == FileState::Damaged && !SetAside(path, contents.problem))
-        return ERROR_ACCESS_DENIED;
-    if (!change(contents.tree)) return ERROR_SUCCESS;
-    return ReplaceFile(path, FormatRegistryText(contents.tree)) ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+    if (!lock.Held()) return WriteFailed(path, errno, ERROR_ACCESS_DENIED);
+    RemoveStaleTemporaries(path); // under the lock no other replacement is under way
+    Tree tree;
+    if (!ReadForUpdate(path, tree)) return ERROR_ACCESS_DENIED;
+    if (!change(tree)) return ERROR_SUCCESS;
+    if (!ReplaceFile(path, FormatRegistryText(tree)))
+        return WriteFailed(path, errno, ERROR_WRITE_FAULT);
+    return ERROR_SUCCESS;
 }
 
 } // namespace platform::registry

@@ -4,8 +4,13 @@
 #include "tests/support/temporary_registry.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -119,6 +124,114 @@ TEST(RegistryFile, ConcurrentWritersKeepEachOthersValues) {
         for (int i = 0; i < kValuesEach; ++i)
             EXPECT_EQ(ReadDword(("w" + std::to_string(writer) + "-" + std::to_string(i)).c_str()),
                       writer * 1000 + i);
+}
+
+size_t Occurrences(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+TEST(RegistryFile, OnlyStaleTemporariesOfOurOwnGoAtTheNextWrite) {
+    TemporaryRegistry registry;
+    const std::vector<std::string> kept = {"registry.reg.backup", "registry.reg.AbC123",
+                                           "registry.reg.tmp-abc", "other.reg.tmp-Ab3xYz",
+                                           "registry.reg.tmp-Ab3xYz1"};
+    for (const std::string& name : kept)
+        std::ofstream(registry.folder + "/" + name) << "REGEDIT4\n";
+    std::ofstream(registry.folder + "/registry.reg.tmp-Ab3xYz") << "REGEDIT4\n[HKEY_CUR";
+    ASSERT_EQ(mkdir((registry.folder + "/registry.reg.tmp-Folder").c_str(), 0700), 0);
+
+    ASSERT_TRUE(WriteDword("a", 1)); // as a writer killed before its rename would have left
+    std::vector<std::string> left = registry.Others();
+    std::sort(left.begin(), left.end());
+    std::vector<std::string> expected = kept;
+    expected.push_back("registry.reg.tmp-Folder");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
+}
+
+TEST(RegistryFile, ALinkIsWrittenThroughToItsTarget) {
+    TemporaryRegistry registry;
+    ASSERT_EQ(mkdir((registry.folder + "/real").c_str(), 0700), 0);
+    ASSERT_EQ(symlink("real/settings.reg", registry.File().c_str()), 0); // dangling at first
+    ASSERT_TRUE(WriteDword("a", 1));
+    ASSERT_TRUE(WriteDword("b", 2));
+
+    struct stat link;
+    ASSERT_EQ(lstat(registry.File().c_str(), &link), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode)) << "the link stays a link";
+    std::ifstream target(registry.folder + "/real/settings.reg");
+    const std::string text(std::istreambuf_iterator<char>(target), {});
+    EXPECT_NE(text.find("\"b\"=dword:00000002"), std::string::npos);
+    EXPECT_EQ(ReadDword("a"), 1);
+    EXPECT_EQ(registry.Others(), std::vector<std::string>{"real"}) << "no file beside the link";
+}
+
+TEST(RegistryFile, AFolderInThePlaceOfTheFileIsRefusedUntouched) {
+    TemporaryRegistry registry;
+    ASSERT_EQ(mkdir(registry.File().c_str(), 0700), 0);
+    std::ofstream(registry.File() + "/mine.txt") << "keep me";
+
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(ReadDword("a"), -1);
+    EXPECT_FALSE(WriteDword("a", 1));
+    EXPECT_EQ(ReadDword("a"), -1);
+    const std::string warnings = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Occurrences(warnings, "is a folder"), 1u) << warnings;
+    EXPECT_EQ(Occurrences(warnings, "\n"), 1u) << warnings;
+    EXPECT_NE(warnings.find(registry.File()), std::string::npos);
+
+    std::ifstream mine(registry.File() + "/mine.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(mine), {}), "keep me");
+    EXPECT_TRUE(registry.Others().empty()) << "nothing renamed aside";
+}
+
+// A pipe would block a reader that opened it plainly, and a saver that never starts.
+TEST(RegistryFile, APipeInThePlaceOfTheFileIsRefusedWithoutWaiting) {
+    TemporaryRegistry registry;
+    ASSERT_EQ(mkfifo(registry.File().c_str(), 0600), 0);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(ReadDword("a"), -1);
+    EXPECT_FALSE(WriteDword("a", 1));
+    const std::string warning = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Occurrences(warning, "not a regular file"), 1u) << warning;
+    struct stat info;
+    ASSERT_EQ(lstat(registry.File().c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_TRUE(registry.Others().empty());
+}
+
+// A name so long that no ".damaged-" name fits beside it: the damaged file cannot be kept
+// aside, and every call finds it again.
+TEST(RegistryFile, AWarningComesOncePerFileHoweverOftenItIsRead) {
+    TemporaryRegistry registry;
+    const std::string path = registry.folder + "/" + std::string(240, 'r');
+    setenv("LUMARIS_REGISTRY", path.c_str(), 1);
+    std::ofstream(path) << "not a registry\n";
+
+    ::testing::internal::CaptureStderr();
+    for (int read = 0; read < 4; ++read)
+        EXPECT_EQ(ReadDword("a"), -1);
+    EXPECT_FALSE(WriteDword("a", 1));
+    const std::string warnings = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Occurrences(warnings, "damaged"), 1u) << warnings;
+    EXPECT_NE(warnings.find(std::strerror(ENAMETOOLONG)), std::string::npos) << warnings;
+}
+
+TEST(RegistryFile, AFailedWriteSaysWhereAndWhy) {
+    TemporaryRegistry registry;
+    std::ofstream(registry.folder + "/plain") << "a file, not a folder";
+    const std::string path = registry.folder + "/plain/registry.reg";
+    setenv("LUMARIS_REGISTRY", path.c_str(), 1);
+
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(WriteDword("a", 1));
+    const std::string warning = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Occurrences(warning, "\n"), 1u) << warning;
+    EXPECT_NE(warning.find(path), std::string::npos) << warning;
+    EXPECT_NE(warning.find(std::strerror(ENOTDIR)), std::string::npos) << warning;
 }
 
 } // namespace
