@@ -24,6 +24,12 @@ void WatchTerminationSignals() {
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    // A parent may start the program with them blocked; blocked, they would wait forever.
+    sigset_t termination;
+    sigemptyset(&termination);
+    sigaddset(&termination, SIGTERM);
+    sigaddset(&termination, SIGINT);
+    sigprocmask(SIG_UNBLOCK, &termination, nullptr);
 }
 
 void DeliverTerminationRequests() {
