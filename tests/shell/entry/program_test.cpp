@@ -83,7 +83,7 @@ TEST_F(Program, ASecondFullScreenSaverEndsAtOnceWithZero) {
     EXPECT_EQ(third.Wait(), 0);
 }
 
-TEST_F(Program, MistakenEnvironmentGetsOneLineEach) {
+TEST_F(Program, AnOversizedDesktopGetsOneLineAndTheDefaultSize) {
     setenv("LUMARIS_DESKTOP_SIZE", "100000x100000", 1);
     ProgramRun large(folder, {"/s"}, true);
     EXPECT_EQ(large.Wait(), 0);
