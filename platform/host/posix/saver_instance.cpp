@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 
 #include "platform/host/posix/registry_file.h"
@@ -20,20 +21,48 @@ std::string SaverLockPath() {
                                       : settings.substr(0, slash + 1) + "saver.lock";
 }
 
+namespace {
+
+// The claim's descriptor, closed by the termination handler.
+volatile std::sig_atomic_t heldLock = -1;
+
+// The daemon starts the next display program right after signalling the last one, whose
+// handler may not have run yet: a lock still held is tried again for this long.
+constexpr int kTries = 20;
+constexpr useconds_t kTryInterval = 25000;
+
+// 0 when locked, else the errno of the last try.
+int Lock(int fd) {
+    for (int tries = 0;; ++tries) {
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) return 0;
+        if (errno != EWOULDBLOCK && errno != EINTR) return errno;
+        if (tries == kTries) return EWOULDBLOCK;
+        usleep(kTryInterval);
+    }
+}
+
+} // namespace
+
 bool ClaimSaverInstance() {
     const std::string path = SaverLockPath();
     if (path.empty()) return true;
-    // Never closed: the open descriptor is the claim. Not inherited by programs we start.
+    // Kept open until the process ends or is asked to: the open descriptor is the claim. Not
+    // inherited by programs we start.
     const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) return true;
-    int result = 0;
-    do {
-        result = flock(fd, LOCK_EX | LOCK_NB);
-    } while (result != 0 && errno == EINTR);
-    if (result == 0) return true;
-    const bool held = errno == EWOULDBLOCK;
+    const int error = Lock(fd);
+    if (error == 0) {
+        heldLock = fd;
+        return true;
+    }
     close(fd);
-    return !held;
+    return error != EWOULDBLOCK;
+}
+
+void ReleaseSaverInstance() {
+    const int fd = heldLock;
+    heldLock = -1;
+    if (fd >= 0) close(fd);
 }
 
 } // namespace platform

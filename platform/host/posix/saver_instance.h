@@ -11,8 +11,13 @@ namespace platform {
 std::string SaverLockPath();
 
 // True when this process is now the one full-screen saver (or the lock cannot be made: a
-// saver that never starts is worse than two). The lock stays held until the process ends,
-// when the kernel releases it however the process ended.
+// saver that never starts is worse than two). A lock held elsewhere is tried again for half a
+// second, for a saver that is being ended. The lock stays held until the process ends (the
+// kernel releases it however the process ended) or is asked to end.
 bool ClaimSaverInstance();
+
+// Gives the claim up: a saver asked to end is no longer the one that runs. Safe in a signal
+// handler.
+void ReleaseSaverInstance();
 
 } // namespace platform

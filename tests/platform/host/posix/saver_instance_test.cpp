@@ -6,6 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
+
+#include "platform/host/posix/termination_signals.h"
 #include "tests/support/temporary_registry.h"
 
 namespace {
@@ -37,6 +40,32 @@ TEST(SaverInstance, OnlyOneProcessHoldsItAndItGoesWithTheProcess) {
     EXPECT_TRUE(ClaimedByAnotherProcess()) << "released when the first claimant ended";
     ASSERT_TRUE(platform::ClaimSaverInstance());
     EXPECT_FALSE(ClaimedByAnotherProcess());
+    unsetenv("XDG_RUNTIME_DIR");
+}
+
+// The daemon starts the next display program right after signalling the last one.
+TEST(SaverInstance, ASaverAskedToEndGivesItUpWhileItIsStillEnding) {
+    TemporaryRegistry registry;
+    setenv("XDG_RUNTIME_DIR", registry.folder.c_str(), 1);
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t saver = fork();
+    if (saver == 0) {
+        platform::WatchTerminationSignals();
+        const char claimed = platform::ClaimSaverInstance() ? 1 : 0;
+        std::raise(SIGTERM);
+        if (write(ready[1], &claimed, 1) != 1) _exit(1);
+        pause(); // still running, as a saver storing its settings would be
+        _exit(0);
+    }
+    char claimed = 0;
+    ASSERT_EQ(read(ready[0], &claimed, 1), 1);
+    EXPECT_EQ(claimed, 1);
+    EXPECT_TRUE(ClaimedByAnotherProcess());
+    kill(saver, SIGKILL);
+    waitpid(saver, nullptr, 0);
+    close(ready[0]);
+    close(ready[1]);
     unsetenv("XDG_RUNTIME_DIR");
 }
 
