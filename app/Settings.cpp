@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "app/SettingOverrides.h"
+
 namespace {
 
 std::string selectedPath;
@@ -26,6 +28,7 @@ void SelectSettingsKey(HWND window, LPCSTR path) {
 }
 
 int ReadSetting(LPCSTR name, int defaultValue) {
+    if (const int* given = SettingOverride(name)) return *given;
     HKEY key = nullptr;
     if (!OpenSettingsKey(key)) return defaultValue;
     BYTE buffer[sizeof(int)];
@@ -40,6 +43,7 @@ int ReadSetting(LPCSTR name, int defaultValue) {
 }
 
 bool WriteSetting(LPCSTR name, int value) {
+    if (SettingsOverridden()) return false; // the user's own settings stay as they were
     HKEY key = nullptr;
     if (!OpenSettingsKey(key)) return false;
     BYTE bytes[sizeof(int)];

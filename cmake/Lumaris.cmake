@@ -113,13 +113,16 @@ function(lumaris_needs_only_win32 file out)
   set(${out} TRUE PARENT_SCOPE)
 endfunction()
 
-# One GoogleTest program of the tests below the given folders that need nothing but
-# platform/win32.h.
+# One GoogleTest program of the tests below the given folders (but not below those in
+# EXCLUDE) that need nothing but platform/win32.h.
 function(lumaris_win32_test_program name)
-  cmake_parse_arguments(T "" "" "DIRS;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "DIRS;EXCLUDE;LIBS" ${ARGN})
   set(sources)
   foreach(dir ${T_DIRS})
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+    foreach(excluded ${T_EXCLUDE})
+      list(FILTER found EXCLUDE REGEX "^${CMAKE_CURRENT_SOURCE_DIR}/${excluded}/")
+    endforeach()
     foreach(source ${found})
       lumaris_needs_only_win32(${source} portable)
       if(portable)

@@ -7,30 +7,43 @@
 
 #include "app/SaverScene.h"
 #include "platform/drivers/display/capture.h"
+#include "platform/drivers/display/display_size.h"
 #include "platform/kernel32/virtual_clock.h"
 #include "shell/SaverWindow.h"
 #include "shell/ShellState.h"
 #include "shell/entry/GifRecorder.h"
+#include "shell/entry/WholeNumber.h"
 
 namespace {
 
 struct RecordingRequest {
     std::string output;
     int seconds = 0;
-    std::string desktopSize = "1024x768";
+    SIZE desktop{1024, 768};
     SIZE box{152, 112};
     bool preview = false;
     bool modeGiven = false;
 };
 
-bool ParseSize(const char* text, SIZE* size) {
-    int width = 0;
-    int height = 0;
-    char tail = 0;
-    if (std::sscanf(text, "%dx%d%c", &width, &height, &tail) != 2) return false;
-    if (width < 1 || height < 1 || width > 8192 || height > 8192) return false;
-    *size = {width, height};
-    return true;
+// Longer recordings are no use as a GIF, and the end time must stay far inside the range of
+// the millisecond clock (a DWORD wraps after 49.7 days).
+constexpr long kLongestRecording = 86400;
+
+constexpr char kUsage[] =
+    "usage: lumaris --record OUT.gif --seconds N [--size WxH] [--box WxH] /s|/p";
+
+std::string SizeProblem(const char* option, const char* text, SIZE* size) {
+    const char* problem = platform::DisplaySizeProblem(text, size);
+    return problem ? std::string("lumaris: ") + option + " \"" + text + "\" " + problem : "";
+}
+
+std::string SecondsProblem(const char* text, int* seconds) {
+    long value = 0;
+    if (!ParseWholeNumber(text, 1, kLongestRecording, &value))
+        return std::string("lumaris: --seconds \"") + text +
+               "\" is not a whole number from 1 to 86400 (one day)";
+    *seconds = int(value);
+    return {};
 }
 
 bool ParseMode(const char* text, RecordingRequest* request) {
@@ -43,25 +56,26 @@ bool ParseMode(const char* text, RecordingRequest* request) {
     return true;
 }
 
-bool ParseArguments(int argc, char** argv, RecordingRequest* request) {
-    for (int i = 2; i < argc; ++i) {
+// The first problem with the arguments, as one line; empty when there is none.
+std::string ParseArguments(int argc, char** argv, RecordingRequest* request) {
+    std::string problem;
+    for (int i = 2; i < argc && problem.empty(); ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        SIZE size{};
         if (i == 2) {
             request->output = arg;
         } else if (arg == "--seconds" && hasValue) {
-            request->seconds = std::atoi(argv[++i]);
-        } else if (arg == "--size" && hasValue && ParseSize(argv[i + 1], &size)) {
-            request->desktopSize = argv[++i];
-        } else if (arg == "--box" && hasValue && ParseSize(argv[i + 1], &size)) {
-            request->box = size;
-            ++i;
+            problem = SecondsProblem(argv[++i], &request->seconds);
+        } else if (arg == "--size" && hasValue) {
+            problem = SizeProblem("--size", argv[++i], &request->desktop);
+        } else if (arg == "--box" && hasValue) {
+            problem = SizeProblem("--box", argv[++i], &request->box);
         } else if (!ParseMode(argv[i], request)) {
-            return false;
+            problem = kUsage;
         }
     }
-    return !request->output.empty() && request->seconds > 0 && request->modeGiven;
+    const bool complete = !request->output.empty() && request->seconds > 0 && request->modeGiven;
+    return problem.empty() && !complete ? kUsage : problem;
 }
 
 HWND CreatePreviewBox(SIZE box) {
@@ -103,13 +117,15 @@ int RecordUntilQuit(HWND saver, HWND shown, const RecordingRequest& request, Gif
 
 int RunRecording(int argc, char** argv) {
     RecordingRequest request;
-    if (!ParseArguments(argc, argv, &request)) {
-        std::fputs("usage: lumaris --record OUT.gif --seconds N [--size WxH] [--box WxH] /s|/p\n",
-                   stderr);
+    const std::string problem = ParseArguments(argc, argv, &request);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
         return 2;
     }
+    const std::string desktop =
+        std::to_string(request.desktop.cx) + "x" + std::to_string(request.desktop.cy);
     setenv("LUMARIS_DISPLAY", "headless", 1);
-    setenv("LUMARIS_DESKTOP_SIZE", request.desktopSize.c_str(), 1);
+    setenv("LUMARIS_DESKTOP_SIZE", desktop.c_str(), 1);
     platform::UseVirtualClock(0);
     shellState.moduleHandle = GetModuleHandleA(nullptr);
 
@@ -119,11 +135,16 @@ int RunRecording(int argc, char** argv) {
         return 1;
     }
     HWND parent = request.preview ? CreatePreviewBox(request.box) : nullptr;
-    HWND saver = CreateSaverWindow(parent);
-    if (!saver) return 1;
-    RecordUntilQuit(saver, parent ? parent : saver, request, gif);
+    if (HWND saver = CreateSaverWindow(parent))
+        RecordUntilQuit(saver, parent ? parent : saver, request, gif);
     const bool written = gif.Finish();
+    if (!written) {
+        // Half a picture is no picture: nothing is left behind.
+        std::remove(request.output.c_str());
+        std::fprintf(stderr, "lumaris: recording failed; %s removed\n", request.output.c_str());
+        return 1;
+    }
     std::fprintf(stderr, "lumaris: %d frames written to %s\n", gif.FramesWritten(),
                  request.output.c_str());
-    return written ? 0 : 1;
+    return 0;
 }

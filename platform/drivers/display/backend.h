@@ -47,4 +47,9 @@ private:
 // host display is reachable, else headless.
 DisplayBackend& Display();
 
+// Whether LUMARIS_DISPLAY and the host ask for SDL. Unset or empty: SDL when DISPLAY or
+// WAYLAND_DISPLAY is set. Any other value than the two names is reported on standard error
+// and taken as unset.
+bool SdlDisplayWanted();
+
 } // namespace platform

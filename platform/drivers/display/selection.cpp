@@ -1,4 +1,5 @@
 // Picks the backend once, at first use.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -13,11 +14,24 @@ bool HostDisplayReachable() {
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
 
-std::unique_ptr<DisplayBackend> ChooseBackend() {
+} // namespace
+
+bool SdlDisplayWanted() {
     const char* wanted = std::getenv("LUMARIS_DISPLAY");
-    bool headless = wanted && std::strcmp(wanted, "headless") == 0;
-    bool sdl = wanted ? std::strcmp(wanted, "sdl") == 0 : HostDisplayReachable();
-    if (!headless && sdl) {
+    if (wanted && std::strcmp(wanted, "sdl") == 0) return true;
+    if (wanted && std::strcmp(wanted, "headless") == 0) return false;
+    const bool reachable = HostDisplayReachable();
+    if (wanted && *wanted)
+        std::fprintf(stderr,
+                     "lumaris: LUMARIS_DISPLAY \"%s\" is neither sdl nor headless; using %s\n",
+                     wanted, reachable ? "sdl" : "headless");
+    return reachable;
+}
+
+namespace {
+
+std::unique_ptr<DisplayBackend> ChooseBackend() {
+    if (SdlDisplayWanted()) {
         if (auto backend = MakeSdlBackend()) return backend;
     }
     return std::make_unique<HeadlessBackend>();

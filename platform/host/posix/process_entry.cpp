@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "platform/host/posix/daemon_windows.h"
-#include "platform/host/posix/termination_signals.h"
 #include "platform/kernel32/command_line.h"
 
 namespace platform {
@@ -20,23 +19,38 @@ std::string Argument(const std::string& text) {
     return text.find_first_of(" \t") == std::string::npos && !text.empty() ? text : Quoted(text);
 }
 
-// "-window-id" takes the next argument; alone at the end it is an ordinary argument.
-bool IsWindowIdFlag(int argc, const char* const* argv, int i) {
-    return std::strcmp(argv[i], "-window-id") == 0 && i + 1 < argc;
+// Display programs take their flags with one dash or two.
+const char* FlagName(const char* argument) {
+    if (argument[0] != '-') return nullptr;
+    return argument[1] == '-' ? argument + 2 : argument + 1;
 }
 
-bool IsDaemonFlag(int argc, const char* const* argv, int i) {
-    return std::strcmp(argv[i], "-root") == 0 || IsWindowIdFlag(argc, argv, i);
+bool Named(const char* name, const char* wanted) {
+    return name && std::strcmp(name, wanted) == 0;
+}
+
+// Flags the daemon may give any display program; they mean nothing here.
+bool IsIgnoredFlag(const char* name) {
+    for (const char* ignored : {"fps", "no-fps", "install", "mono", "window"})
+        if (Named(name, ignored)) return true;
+    return false;
+}
+
+// How many arguments the daemon's flag at argv[i] takes up, 0 when it is none. A flag that
+// takes a value is an ordinary argument when alone at the end.
+int DaemonFlagLength(int argc, const char* const* argv, int i) {
+    const char* name = FlagName(argv[i]);
+    if (Named(name, "window-id") || Named(name, "visual")) return i + 1 < argc ? 2 : 0;
+    return Named(name, "root") || IsIgnoredFlag(name) ? 1 : 0;
 }
 
 // The arguments other than the daemon's flags, as given.
 std::string OtherArguments(int argc, const char* const* argv) {
     std::string tail;
-    for (int i = 1; i < argc; ++i) {
-        if (!IsDaemonFlag(argc, argv, i))
-            tail += " " + Argument(argv[i]);
-        else if (IsWindowIdFlag(argc, argv, i))
-            ++i;
+    for (int i = 1; i < argc;) {
+        const int length = DaemonFlagLength(argc, argv, i);
+        if (length == 0) tail += " " + Argument(argv[i]);
+        i += length > 0 ? length : 1;
     }
     return tail;
 }
@@ -51,13 +65,14 @@ std::string PreviewMode(HWND previewBox) {
 DaemonRequest DaemonRequestIn(int argc, const char* const* argv, const char* daemonWindow) {
     DaemonRequest request;
     if (daemonWindow && *daemonWindow) request = {Kind::FullScreen, daemonWindow};
-    for (int i = 1; i < argc; ++i) {
-        if (!IsDaemonFlag(argc, argv, i)) return DaemonRequest{}; // explicit modes win
-        if (IsWindowIdFlag(argc, argv, i)) {
-            request = {Kind::Preview, argv[++i]};
-        } else if (request.kind == Kind::None) {
+    for (int i = 1, length = 0; i < argc; i += length) {
+        length = DaemonFlagLength(argc, argv, i);
+        if (length == 0) return DaemonRequest{}; // explicit modes win
+        const char* name = FlagName(argv[i]);
+        if (Named(name, "window-id"))
+            request = {Kind::Preview, argv[i + 1]};
+        else if (Named(name, "root") && request.kind == Kind::None)
             request.kind = Kind::FullScreen;
-        }
     }
     return request;
 }
@@ -87,7 +102,6 @@ int RunProcessEntry(int argc, char** argv, int (*entry)()) {
     else if (request.kind == Kind::Preview)
         previewBox = AdoptHostWindow(ParseHostWindowId(request.window));
     SetCommandLine(CommandLineFromArguments(argc, argv, daemonWindow, previewBox));
-    WatchTerminationSignals();
     return entry();
 }
 

@@ -1,6 +1,5 @@
 // The process entry on a host without Win32: turns the host's arguments and the conventions
-// of the host's screen-saver daemon into a Win32 command line, turns termination signals into
-// close requests, and runs the program's entry.
+// of the host's screen-saver daemon into a Win32 command line and runs the program's entry.
 #pragma once
 #include <string>
 
@@ -23,7 +22,8 @@ DaemonRequest DaemonRequestIn(int argc, const char* const* argv, const char* dae
 std::string CommandLineFromArguments(int argc, const char* const* argv, const char* daemonWindow,
                                      HWND previewBox = nullptr);
 
-// Sets the command line, installs the signal handling and returns entry's result.
+// Adopts the daemon's window, sets the command line and returns entry's result. The caller
+// has installed the termination handling first (WatchTerminationSignals).
 int RunProcessEntry(int argc, char** argv, int (*entry)());
 
 } // namespace platform

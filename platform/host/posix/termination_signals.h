@@ -4,7 +4,9 @@
 
 namespace platform {
 
-// Installs the handlers; they only raise a flag, the one thing safe to do in a handler.
+// Installs the handlers (they only raise a flag, the one thing safe to do in a handler) and
+// unblocks the signals, so one already waiting is heard now. The process entry calls this
+// before anything else.
 void WatchTerminationSignals();
 
 // A raised flag becomes a close request to every shown top-level window. Message retrieval

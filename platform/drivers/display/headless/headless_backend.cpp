@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <thread>
 
+#include "platform/drivers/display/display_size.h"
+
 namespace platform {
 namespace {
 
@@ -16,11 +18,10 @@ constexpr DWORD kLongestWait = 100;
 SIZE DesktopSizeFromEnvironment() {
     SIZE size{1024, 768};
     const char* value = std::getenv("LUMARIS_DESKTOP_SIZE");
-    long width = 0, height = 0;
-    if (value && std::sscanf(value, "%ldx%ld", &width, &height) == 2 && width > 0 && height > 0 &&
-        width <= 16384 && height <= 16384) {
-        size = SIZE{static_cast<LONG>(width), static_cast<LONG>(height)};
-    }
+    if (!value) return size;
+    if (const char* problem = DisplaySizeProblem(value, &size))
+        std::fprintf(stderr, "lumaris: LUMARIS_DESKTOP_SIZE \"%s\" %s; using 1024x768\n", value,
+                     problem);
     return size;
 }
 

@@ -37,7 +37,8 @@ private:
     std::deque<PresentRecord> presents;
 };
 
-// LUMARIS_DESKTOP_SIZE=WxH, else 1024 x 768.
+// LUMARIS_DESKTOP_SIZE=WxH, else 1024 x 768 (with a line on standard error when it is set
+// to something else).
 SIZE DesktopSizeFromEnvironment();
 
 } // namespace platform

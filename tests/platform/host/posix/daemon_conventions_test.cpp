@@ -55,6 +55,32 @@ TEST(DaemonArguments, APreviewGoesToTheWindowStandingForTheDaemonsBox) {
     EXPECT_EQ(LineFor({"lumaris", "-window-id"}), "\"lumaris\" -window-id");
 }
 
+// The daemon's settings application uses two dashes; other display-program flags are taken
+// and ignored, "-visual" with its value.
+TEST(DaemonArguments, FlagsTakeOneDashOrTwoAndTheOtherDisplayProgramFlagsAreIgnored) {
+    const HWND box = reinterpret_cast<HWND>(65552);
+    EXPECT_EQ(LineFor({"lumaris", "--root"}), "\"lumaris\" /s");
+    EXPECT_EQ(LineFor({"lumaris", "--window-id", "0x2a00007"}, "0x2a00007", box),
+              "\"lumaris\" /p 65552");
+    for (const char* flag : {"-fps", "--fps", "-no-fps", "--no-fps", "-install", "--install",
+                             "-mono", "--mono", "-window", "--window"}) {
+        EXPECT_EQ(LineFor({"lumaris", flag, "--root"}), "\"lumaris\" /s") << flag;
+        EXPECT_EQ(LineFor({"lumaris", "-window-id", "7", flag}, nullptr, box),
+                  "\"lumaris\" /p 65552")
+            << flag;
+        EXPECT_EQ(LineFor({"lumaris", flag, "/c"}), "\"lumaris\" /c") << flag;
+    }
+    EXPECT_EQ(LineFor({"lumaris", "-visual", "TrueColor", "-root"}), "\"lumaris\" /s");
+    EXPECT_EQ(LineFor({"lumaris", "--root", "--visual", "0x21"}), "\"lumaris\" /s");
+    EXPECT_EQ(LineFor({"lumaris", "-visual"}), "\"lumaris\" -visual") << "no value: not the flag";
+    EXPECT_EQ(LineFor({"lumaris", "---root"}), "\"lumaris\" ---root");
+    EXPECT_EQ(LineFor({"lumaris", "-fps", "/s", "-root"}), "\"lumaris\" /s");
+    const char* argv[] = {"lumaris", "--no-fps", "--window-id", "0x11"};
+    const DaemonRequest request = platform::DaemonRequestIn(4, argv, nullptr);
+    EXPECT_EQ(request.kind, Kind::Preview);
+    EXPECT_STREQ(request.window, "0x11");
+}
+
 TEST(DaemonArguments, WindowIdsAreHexOrDecimalDigitsOnly) {
     EXPECT_EQ(platform::ParseHostWindowId("0x2a00007"), 0x2a00007ul);
     EXPECT_EQ(platform::ParseHostWindowId("0X1F"), 31ul);
@@ -117,6 +143,22 @@ TEST_F(TerminationSignals, ASignalBeforeAnyWindowIsShownWaitsForOne) {
     const HWND window = Make(WS_POPUP);
     EXPECT_TRUE(ClosedWindows().empty());
     ShowWindow(window, SW_SHOW);
+    EXPECT_EQ(ClosedWindows(), std::vector<HWND>{window});
+}
+
+// A parent may start the program with the signals blocked: one already waiting is heard as
+// soon as the handlers are in place, instead of waiting for ever.
+TEST_F(TerminationSignals, ASignalWaitingBlockedIsHeardOnceTheHandlersAreInstalled) {
+    sigset_t termination;
+    sigemptyset(&termination);
+    sigaddset(&termination, SIGTERM);
+    sigprocmask(SIG_BLOCK, &termination, nullptr);
+    std::raise(SIGTERM);
+    platform::WatchTerminationSignals();
+    sigset_t pending;
+    sigpending(&pending);
+    EXPECT_FALSE(sigismember(&pending, SIGTERM));
+    const HWND window = Make();
     EXPECT_EQ(ClosedWindows(), std::vector<HWND>{window});
 }
 
