@@ -23,6 +23,22 @@ void StopScene() {
     if (saverScene.coloursRead) WriteSetting(kHueSetting, saverScene.colours.hue);
 }
 
+// The window took a new size, as the daemon's window it is drawn in did: a preview scales
+// into it; a full-screen scene is built again at the new size, its hue carried over through
+// the settings store.
+void FollowNewSize(HWND window, int width, int height) {
+    SaverScene& scene = saverScene;
+    if (!scene.stage || scene.stopping) return;
+    if (!scene.fullScreen) {
+        scene.clientRect = RECT{0, 0, width, height};
+        scene.clientWidth = width;
+        scene.clientHeight = height;
+    } else if (width != scene.field.screenWidth || height != scene.field.screenHeight) {
+        StopScene();
+        BuildScene(window);
+    }
+}
+
 } // namespace
 
 LRESULT CALLBACK SaverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -32,6 +48,9 @@ LRESULT CALLBACK SaverProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         break;
     case FrameTick:
         RunFrameTick(window);
+        break;
+    case WM_SIZE:
+        FollowNewSize(window, LOWORD(lParam), HIWORD(lParam));
         break;
     case WM_PAINT:
         if (!saverScene.fullScreen && lParam == -1) PaintPreview(saverScene.targetWindow);

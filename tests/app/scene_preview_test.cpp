@@ -110,4 +110,32 @@ TEST_F(ScenePreview, OnlyAPaletteDisplayGetsTheStagePalette) {
     EXPECT_EQ(saverScene.previewFrameCounter, 1);
 }
 
+// The window the saver is drawn in may be resized by its owner (the daemon's preview box or
+// its full-screen window): a preview scales into the new size, a full-screen stage is built
+// again at the new size.
+TEST_F(ScenePreview, APreviewScalesIntoItsNewSize) {
+    HWND preview = MakePreview();
+    ASSERT_TRUE(saverScene.stage);
+    MoveWindow(preview, 0, 0, 200, 150, TRUE);
+    ASSERT_TRUE(Tick());
+    EXPECT_EQ(saverScene.clientWidth, 200);
+    EXPECT_EQ(saverScene.clientHeight, 150);
+    EXPECT_EQ(saverScene.stage->info->width, 1024) << "the stage keeps the desktop's size";
+    EXPECT_EQ(platform::testing::ShownClientPixels(preview).size(), 200u * 150u);
+}
+
+TEST_F(ScenePreview, AFullScreenStageIsBuiltAgainAtTheNewSize) {
+    HWND saver = MakeFullScreen();
+    ASSERT_TRUE(saverScene.stage);
+    platform::testing::SetDesktopSize(800, 600);
+    MoveWindow(saver, 0, 0, 800, 600, TRUE);
+    ASSERT_TRUE(saverScene.stage);
+    EXPECT_TRUE(saverScene.fullScreen);
+    EXPECT_EQ(saverScene.stage->info->width, 800);
+    EXPECT_EQ(saverScene.stage->info->height, 600);
+    for (const SpriteSlot& slot : saverScene.field.slots)
+        EXPECT_TRUE(!slot.sprite || slot.posX < 800) << slot.posX;
+    ASSERT_TRUE(Tick());
+}
+
 } // namespace

@@ -11,14 +11,18 @@ namespace {
 
 constexpr char kAdoptedClass[] = "LumarisHostWindow";
 
-// A close request (the daemon's termination signal) is passed to the windows drawn inside,
-// so the preview ends as it would on its own, settings stored, instead of being destroyed
-// with its box.
+// A close request (the daemon's termination signal, or its box destroyed) is passed to the
+// windows drawn inside, so the preview ends as it would on its own, settings stored, instead
+// of being destroyed with its box. When the box is resized they take its new size.
 LRESULT CALLBACK AdoptedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND child = message == WM_CLOSE ? GetWindow(window, GW_CHILD) : nullptr;
+    HWND child = message == WM_CLOSE || message == WM_SIZE ? GetWindow(window, GW_CHILD) : nullptr;
     if (!child) return DefWindowProcA(window, message, wParam, lParam);
-    for (; child; child = GetWindow(child, GW_HWNDNEXT))
-        PostMessageA(child, WM_CLOSE, 0, 0);
+    for (; child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (message == WM_CLOSE)
+            PostMessageA(child, WM_CLOSE, 0, 0);
+        else
+            MoveWindow(child, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+    }
     return 0;
 }
 

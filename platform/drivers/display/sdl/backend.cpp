@@ -11,6 +11,7 @@
 #include "platform/drivers/display/sdl/host_window.h"
 #include "platform/drivers/display/sdl/input.h"
 #include "platform/drivers/display/sdl/message_box.h"
+#include "platform/user32/input/host_input.h"
 #include "platform/user32/window/manager.h"
 
 namespace platform {
@@ -57,8 +58,12 @@ public:
         Flush();
         SDL_ShowCursor(CursorIsShown() ? SDL_ENABLE : SDL_DISABLE);
         SDL_Event event;
-        while (SDL_PollEvent(&event))
-            input.Handle(event, *this);
+        while (SDL_PollEvent(&event)) {
+            if (event.type == SDL_SYSWMEVENT)
+                FollowForeignWindow(ForeignChangeOf(*event.syswm.msg));
+            else
+                input.Handle(event, *this);
+        }
         input.Settle(*this);
     }
 
@@ -102,6 +107,21 @@ private:
     void Expose(HWND window) override {
         auto found = hosts.find(window);
         if (found != hosts.end()) found->second->MarkAllDirty();
+    }
+
+    // The daemon resized its window, or destroyed it: the program's window follows the new
+    // size, or is asked to close (nothing is drawn into the vanished window meanwhile).
+    void FollowForeignWindow(const ForeignChange& change) {
+        auto found = hosts.find(change.topLevel);
+        if (change.kind == ForeignChange::Kind::Destroyed) {
+            if (found != hosts.end()) found->second->Abandon();
+            InjectCloseRequest(change.topLevel);
+        } else if (change.kind == ForeignChange::Kind::Resized) {
+            RECT client{};
+            GetClientRect(change.topLevel, &client);
+            if (client.right != change.width || client.bottom != change.height)
+                MoveWindow(change.topLevel, 0, 0, change.width, change.height, TRUE);
+        }
     }
 
     void Flush() {

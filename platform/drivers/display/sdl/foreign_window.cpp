@@ -25,6 +25,14 @@ ForeignHosts& Hosts() {
     return *hosts;
 }
 
+// A function of the Xlib that SDL already loaded; X's own library is not linked.
+template <typename Function> Function XlibFunction(const char* name) {
+    void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+    void* found = xlib ? dlsym(xlib, name) : nullptr;
+    if (xlib) dlclose(xlib); // the library stays loaded for SDL
+    return reinterpret_cast<Function>(found);
+}
+
 // Xlib's default answer to an error, such as a window id that names no window, ends the
 // process. While a foreign window is wrapped, errors are only noted. Xlib is the one SDL
 // already loaded; X's own types are not needed to pass the handler.
@@ -33,10 +41,8 @@ public:
     using Handler = int (*)(void* display, void* error);
 
     XErrorsNoted() {
-        void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
-        setHandler = xlib ? reinterpret_cast<SetHandler>(dlsym(xlib, "XSetErrorHandler")) : nullptr;
-        sync = xlib ? reinterpret_cast<Sync>(dlsym(xlib, "XSync")) : nullptr;
-        if (xlib) dlclose(xlib); // the library stays loaded for SDL
+        setHandler = XlibFunction<SetHandler>("XSetErrorHandler");
+        sync = XlibFunction<Sync>("XSync");
         noted = false;
         if (setHandler) previous = setHandler(Note);
     }
@@ -72,6 +78,51 @@ private:
     static inline bool noted = false;
 };
 
+// Not restored: a foreign window can vanish at any time, and a request made for it
+// meanwhile must not end the program.
+int IgnoreXError(void*, void*) {
+    return 0;
+}
+
+// SDL selects no events on a foreign window: structure events (never button presses, which
+// the owner may hold) are added to this program's mask, so resizes and destruction are seen.
+void WatchStructure(SDL_Window* window) {
+    using GetAttributes = int (*)(::Display*, ::Window, XWindowAttributes*);
+    using SelectInput = int (*)(::Display*, ::Window, long);
+    using SetHandler = XErrorsNoted::Handler (*)(XErrorsNoted::Handler);
+    const auto getAttributes = XlibFunction<GetAttributes>("XGetWindowAttributes");
+    const auto selectInput = XlibFunction<SelectInput>("XSelectInput");
+    const auto setHandler = XlibFunction<SetHandler>("XSetErrorHandler");
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!getAttributes || !selectInput || !setHandler || !SDL_GetWindowWMInfo(window, &info) ||
+        info.subsystem != SDL_SYSWM_X11)
+        return;
+    setHandler(IgnoreXError);
+    XWindowAttributes attributes{};
+    getAttributes(info.info.x11.display, info.info.x11.window, &attributes);
+    selectInput(info.info.x11.display, info.info.x11.window,
+                attributes.your_event_mask | StructureNotifyMask);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+
+::Window XWindowOf(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    return SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11
+               ? info.info.x11.window
+               : 0;
+}
+
+// The top-level window shown in the foreign window with this id, if any.
+HWND TopLevelShownIn(::Window id) {
+    const ForeignHosts& hosts = Hosts();
+    for (const auto& [topLevel, window] : hosts.adopted) {
+        if (XWindowOf(window) == id) return topLevel;
+    }
+    return hosts.screen && XWindowOf(hosts.screen) == id ? hosts.screenUser : nullptr;
+}
+
 bool SdlVideoOnX11() {
     Display(); // starts SDL video when the SDL display is the one chosen
     const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : nullptr;
@@ -82,15 +133,35 @@ bool SdlVideoOnX11() {
 
 SDL_Window* WrapX11Window(unsigned long id) {
     if (!id || !SdlVideoOnX11()) return nullptr;
-    XErrorsNoted errors;
-    if (!errors.Guarding()) return nullptr;
-    SDL_Window* window =
-        SDL_CreateWindowFrom(reinterpret_cast<const void*>(static_cast<uintptr_t>(id)));
-    if (window && errors.NotedFor(window)) {
-        SDL_DestroyWindow(window);
-        window = nullptr;
+    SDL_Window* window = nullptr;
+    {
+        XErrorsNoted errors;
+        if (!errors.Guarding()) return nullptr;
+        window = SDL_CreateWindowFrom(reinterpret_cast<const void*>(static_cast<uintptr_t>(id)));
+        if (window && errors.NotedFor(window)) {
+            SDL_DestroyWindow(window);
+            return nullptr;
+        }
     }
+    if (window) WatchStructure(window);
     return window;
+}
+
+ForeignChange ForeignChangeOf(const SDL_SysWMmsg& message) {
+    ForeignChange change;
+    if (message.subsystem != SDL_SYSWM_X11) return change;
+    const XEvent& event = message.msg.x11.event;
+    if (event.type == ConfigureNotify) {
+        change.topLevel = TopLevelShownIn(event.xconfigure.window);
+        change.kind = ForeignChange::Kind::Resized;
+        change.width = event.xconfigure.width;
+        change.height = event.xconfigure.height;
+    } else if (event.type == DestroyNotify) {
+        change.topLevel = TopLevelShownIn(event.xdestroywindow.window);
+        change.kind = ForeignChange::Kind::Destroyed;
+    }
+    if (!change.topLevel) change.kind = ForeignChange::Kind::Unchanged;
+    return change;
 }
 
 void SetScreenHost(SDL_Window* window) {

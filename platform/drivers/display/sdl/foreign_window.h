@@ -8,8 +8,20 @@
 
 namespace platform {
 
-// Null when SDL video is not running on X11 or SDL cannot wrap the window.
+// Null when SDL video is not running on X11 or SDL cannot wrap the window. A wrapped window
+// is watched from then on, since its owner may resize or destroy it, and from then on X
+// errors no longer end the process: a request can still name the window after its owner
+// destroyed it, before the program has heard of that.
 SDL_Window* WrapX11Window(unsigned long id);
+
+// What the owner did to a foreign window, from an X event SDL passed on (SDL_SYSWMEVENT).
+struct ForeignChange {
+    enum class Kind { Unchanged, Resized, Destroyed } kind = Kind::Unchanged;
+    HWND topLevel = nullptr; // the top-level window shown in the foreign window
+    int width = 0;
+    int height = 0;
+};
+ForeignChange ForeignChangeOf(const SDL_SysWMmsg& message);
 
 // The program's full-screen window is shown in this window, whose size is the desktop's.
 void SetScreenHost(SDL_Window* window);

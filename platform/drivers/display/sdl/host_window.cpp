@@ -147,7 +147,7 @@ void SdlHostWindow::MarkDirty(const RECT& area) {
 }
 
 void SdlHostWindow::Flush(const Framebuffer& frame) {
-    if (!shown || (!allDirty && dirty.empty())) return;
+    if (!shown || abandoned || (!allDirty && dirty.empty())) return;
     SDL_Surface* surface = SDL_GetWindowSurface(window);
     if (!surface || surface->format->BytesPerPixel != 4) return;
     SDL_Rect bounds{0, 0, std::min<int>(surface->w, frame.Width()),

@@ -27,6 +27,8 @@ public:
     void MarkAllDirty() { allDirty = true; }
     // Copies what changed from the framebuffer to the screen.
     void Flush(const Framebuffer& frame);
+    // The foreign window is gone: nothing is shown in it any more.
+    void Abandon() { abandoned = true; }
 
 private:
     void ApplyGeometry(const RECT& client, bool fullScreen);
@@ -38,6 +40,7 @@ private:
     SDL_Window* window = nullptr;
     bool foreign = false; // another program's window, not ours to place or destroy
     bool shown = false;
+    bool abandoned = false;
     bool fullScreen = false;
     bool allDirty = true;
     std::vector<SDL_Rect> dirty;
