@@ -79,6 +79,7 @@ SdlHostWindow::SdlHostWindow(HWND topLevel)
 }
 
 SdlHostWindow::~SdlHostWindow() {
+    ReturnFramebuffer();
     if (foreign)
         ReleaseForeignHost(topLevel);
     else if (window)
@@ -146,24 +147,19 @@ void SdlHostWindow::MarkDirty(const RECT& area) {
     SDL_UnionRect(&*closest, &rect, &*closest);
 }
 
-void SdlHostWindow::Flush(const Framebuffer& frame) {
+void SdlHostWindow::Flush(Framebuffer& frame) {
     if (!shown || abandoned || (!allDirty && dirty.empty())) return;
-    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    SDL_Surface* surface = Surface(frame);
     if (!surface || surface->format->BytesPerPixel != 4) return;
     SDL_Rect bounds{0, 0, std::min<int>(surface->w, frame.Width()),
                     std::min<int>(surface->h, frame.Height())};
     if (allDirty) dirty.assign(1, SDL_Rect{0, 0, surface->w, surface->h});
     shownAreas.clear();
-    std::array<Uint32, 256> slotColours{};
-    if (CurrentDisplayClass() == DisplayClass::Palette) slotColours = SlotColours(surface->format);
-    SDL_LockSurface(surface);
     for (const SDL_Rect& area : dirty) {
         SDL_Rect clipped;
-        if (!SDL_IntersectRect(&area, &bounds, &clipped)) continue;
-        CopyArea(frame, surface, clipped, slotColours);
-        shownAreas.push_back(clipped);
+        if (SDL_IntersectRect(&area, &bounds, &clipped)) shownAreas.push_back(clipped);
     }
-    SDL_UnlockSurface(surface);
+    if (!frame.Shows(surface->pixels)) CopyAreas(frame, surface);
     if (allDirty) {
         SDL_UpdateWindowSurface(window);
     } else if (!shownAreas.empty()) {
@@ -172,6 +168,68 @@ void SdlHostWindow::Flush(const Framebuffer& frame) {
     }
     dirty.clear();
     allDirty = false;
+}
+
+// The window surface, with the framebuffer drawing straight into it where it can. SDL frees a
+// surface only when asked for a new one after a resize (or when the window goes), so the
+// framebuffer moves back into its own memory first when the size no longer matches.
+SDL_Surface* SdlHostWindow::Surface(Framebuffer& frame) {
+    if (lentTo && !SurfaceStillFits()) ReturnFramebuffer();
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    if (lentTo && !(surface && lentTo->Shows(surface->pixels))) ForgetLentPicture();
+    if (!surface) return nullptr;
+    // A new surface holds nothing yet.
+    if (surface->pixels != surfacePixels || surface->w != surfaceSize.cx ||
+        surface->h != surfaceSize.cy) {
+        allDirty = true;
+    }
+    surfacePixels = surface->pixels;
+    surfaceSize = SIZE{surface->w, surface->h};
+    if (CanLend(frame, surface)) {
+        frame.Lend(static_cast<uint32_t*>(surface->pixels), size_t(surface->pitch) / 4);
+        lentTo = &frame;
+    } else if (lentTo) {
+        ReturnFramebuffer();
+    }
+    return surface;
+}
+
+// Only a true-colour picture is the surface's own layout; a palette display's slots are
+// translated on every copy.
+bool SdlHostWindow::CanLend(const Framebuffer& frame, const SDL_Surface* surface) const {
+    return CurrentDisplayClass() == DisplayClass::TrueColour &&
+           surface->format->format == SDL_PIXELFORMAT_RGB888 && surface->pitch % 4 == 0 &&
+           surface->w == frame.Width() && surface->h == frame.Height() &&
+           (!lentTo || lentTo == &frame);
+}
+
+bool SdlHostWindow::SurfaceStillFits() const {
+    int width = 0, height = 0;
+    SDL_GetWindowSizeInPixels(window, &width, &height);
+    return width == surfaceSize.cx && height == surfaceSize.cy;
+}
+
+// Resized and back between two flushes: SDL made a new surface, and the picture went with the
+// old one. The window draws itself again.
+void SdlHostWindow::ForgetLentPicture() {
+    lentTo->Forget();
+    lentTo = nullptr;
+    allDirty = true;
+    InvalidateRect(topLevel, nullptr, FALSE);
+}
+
+void SdlHostWindow::ReturnFramebuffer() {
+    if (lentTo) lentTo->Return();
+    lentTo = nullptr;
+}
+
+void SdlHostWindow::CopyAreas(const Framebuffer& frame, SDL_Surface* surface) {
+    std::array<Uint32, 256> slotColours{};
+    if (CurrentDisplayClass() == DisplayClass::Palette) slotColours = SlotColours(surface->format);
+    SDL_LockSurface(surface);
+    for (const SDL_Rect& area : shownAreas)
+        CopyArea(frame, surface, area, slotColours);
+    SDL_UnlockSurface(surface);
 }
 
 void SdlHostWindow::CopyArea(const Framebuffer& frame, SDL_Surface* surface, const SDL_Rect& area,

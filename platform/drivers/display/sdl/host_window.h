@@ -25,14 +25,21 @@ public:
 
     void MarkDirty(const RECT& area);
     void MarkAllDirty() { allDirty = true; }
-    // Copies what changed from the framebuffer to the screen.
-    void Flush(const Framebuffer& frame);
+    // Shows what changed of the framebuffer, which from then on may live in the window's
+    // surface until the window's size changes or it goes.
+    void Flush(Framebuffer& frame);
     // The foreign window is gone: nothing is shown in it any more.
     void Abandon() { abandoned = true; }
 
 private:
     void ApplyGeometry(const RECT& client, bool fullScreen);
     void MeetThePointer();
+    SDL_Surface* Surface(Framebuffer& frame);
+    bool CanLend(const Framebuffer& frame, const SDL_Surface* surface) const;
+    bool SurfaceStillFits() const;
+    void ReturnFramebuffer();
+    void ForgetLentPicture();
+    void CopyAreas(const Framebuffer& frame, SDL_Surface* surface);
     void CopyArea(const Framebuffer& frame, SDL_Surface* surface, const SDL_Rect& area,
                   const std::array<Uint32, 256>& slotColours);
 
@@ -43,6 +50,9 @@ private:
     bool abandoned = false;
     bool fullScreen = false;
     bool allDirty = true;
+    Framebuffer* lentTo = nullptr;       // drawing straight into this window's surface
+    const void* surfacePixels = nullptr; // of the surface last shown
+    SIZE surfaceSize{};
     std::vector<SDL_Rect> dirty;
     std::vector<SDL_Rect> shownAreas; // kept between flushes, so a flush allocates nothing
 };

@@ -81,23 +81,48 @@ protected:
 };
 
 TEST_F(SdlDisplay, ShowsOnlyTheDirtyAreasUntilAPaletteChangeRecoloursAll) {
+    platform::testing::SetDisplayClass(DisplayClass::Palette);
     Open(RECT{0, 0, 8, 4});
-    frame.Row(1)[2] = 0x123456;
-    host->Flush(frame); // a new window is shown whole
-    EXPECT_EQ(SurfaceRgb(2, 1), 0x123456u);
+    frame.Row(1)[2] = 249; // the slot of static red
+    host->Flush(frame);    // a new window is shown whole
+    EXPECT_EQ(SurfaceRgb(2, 1), 0xFF0000u);
 
-    frame.Row(0)[0] = 0xFF0000;
-    frame.Row(3)[7] = 0x00FF00;
+    frame.Row(0)[0] = 250; // green
+    frame.Row(3)[7] = 255; // white
     host->MarkDirty(RECT{0, 0, 1, 1});
     host->Flush(frame);
-    EXPECT_EQ(SurfaceRgb(0, 0), 0xFF0000u);
+    EXPECT_EQ(SurfaceRgb(0, 0), 0x00FF00u);
     EXPECT_EQ(SurfaceRgb(7, 3), 0u); // changed but never presented
 
-    platform::testing::SetDisplayClass(DisplayClass::Palette);
-    frame.Row(3)[7] = 255; // the slot of static white
-    host->MarkAllDirty();
+    host->MarkAllDirty(); // as a palette change does
     host->Flush(frame);
     EXPECT_EQ(SurfaceRgb(7, 3), 0xFFFFFFu);
+}
+
+// True colour is the surface's own layout: the framebuffer moves into the surface, so what is
+// drawn needs no copy, and it moves out again, picture kept, before the surface can go.
+TEST_F(SdlDisplay, ATrueColourPictureLivesInTheSurfaceUntilItNoLongerFits) {
+    Open(RECT{0, 0, 8, 4});
+    frame.Row(1)[2] = 0x123456;
+    host->Flush(frame);
+    EXPECT_EQ(SurfaceRgb(2, 1), 0x123456u);
+    frame.Row(3)[7] = 0x00FF00;
+    EXPECT_EQ(SurfaceRgb(7, 3), 0x00FF00u);
+
+    SDL_SetWindowSize(host->Window(), 6, 3);
+    host->MarkDirty(RECT{0, 0, 1, 1});
+    host->Flush(frame); // the 8 x 4 picture no longer fits the surface: it is the frame's own
+    EXPECT_EQ(frame.Row(1)[2], 0x123456u);
+    EXPECT_EQ(frame.Row(3)[7], 0x00FF00u);
+    EXPECT_EQ(SurfaceRgb(2, 1), 0x123456u);
+
+    platform::testing::SetDisplayClass(DisplayClass::Palette);
+    SDL_SetWindowSize(host->Window(), 8, 4);
+    frame.Row(0)[0] = 249;
+    host->MarkAllDirty();
+    host->Flush(frame); // slots are translated, never shown as they are
+    EXPECT_EQ(SurfaceRgb(0, 0), 0xFF0000u);
+    EXPECT_EQ(frame.Row(1)[2], 0x123456u);
 }
 
 TEST_F(SdlDisplay, KeysBecomeVirtualKeysWithAltAsSystemKeys) {
