@@ -3,6 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <array>
 #include <unordered_map>
 #include <vector>
@@ -64,7 +67,10 @@ bool WriteLoopForever(GifFileType* file) {
 GifRecorder::GifRecorder(const std::string& path) {
     // Readable by others, as any picture the user saves.
     const int handle = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (handle < 0) return;
+    if (handle < 0) {
+        systemError = errno;
+        return;
+    }
     int error = 0;
     file = EGifOpenFileHandle(handle, &error);
     if (!file) close(handle);
@@ -105,12 +111,25 @@ bool GifRecorder::WriteFrame(const platform::CapturedPicture& picture, int delay
     return ok;
 }
 
+// The file's writes fail with the system's reason (a full disk, say) in errno.
+bool GifRecorder::WriteFrameNotingError(const platform::CapturedPicture& picture,
+                                        int delayCentiseconds) {
+    errno = 0;
+    const bool ok = WriteFrame(picture, delayCentiseconds);
+    if (!ok && !systemError) systemError = errno;
+    return ok;
+}
+
+std::string GifRecorder::Problem() const {
+    return systemError ? std::strerror(systemError) : "the picture could not be encoded";
+}
+
 void GifRecorder::AddFrame(platform::CapturedPicture picture, DWORD milliseconds) {
     if (!file || failed || picture.pixels.empty()) return;
     if (havePending) {
         // Delays from rounded times, so rounding errors do not add up over the recording.
         const int delay = int((milliseconds + 5) / 10) - int((pendingTime + 5) / 10);
-        failed = !WriteFrame(pending, delay > 0 ? delay : 1);
+        failed = !WriteFrameNotingError(pending, delay > 0 ? delay : 1);
     }
     pending = std::move(picture);
     pendingTime = milliseconds;
@@ -119,10 +138,12 @@ void GifRecorder::AddFrame(platform::CapturedPicture picture, DWORD milliseconds
 
 bool GifRecorder::Finish() {
     if (!file) return false;
-    if (havePending && !failed) failed = !WriteFrame(pending, kLastFrameCentiseconds);
+    if (havePending && !failed) failed = !WriteFrameNotingError(pending, kLastFrameCentiseconds);
     havePending = false;
     int error = 0;
+    errno = 0;
     const bool closed = EGifCloseFile(file, &error) == GIF_OK;
+    if (!closed && !systemError) systemError = errno;
     file = nullptr;
     return closed && !failed && written > 0;
 }

@@ -20,9 +20,12 @@ public:
     // Writes the last frame and closes the file; false when anything failed.
     bool Finish();
     int FramesWritten() const { return written; }
+    // Why opening or writing failed, in words.
+    std::string Problem() const;
 
 private:
     bool WriteFrame(const platform::CapturedPicture& picture, int delayCentiseconds);
+    bool WriteFrameNotingError(const platform::CapturedPicture& picture, int delayCentiseconds);
     bool WriteHeader(LONG width, LONG height);
 
     GifFileType* file = nullptr;
@@ -32,4 +35,5 @@ private:
     platform::CapturedPicture pending;
     DWORD pendingTime = 0;
     int written = 0;
+    int systemError = 0; // errno of the first failure, 0 when it had none
 };

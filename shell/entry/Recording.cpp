@@ -1,5 +1,7 @@
 #include "shell/entry/Recording.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -113,6 +115,14 @@ int RecordUntilQuit(HWND saver, HWND shown, const RecordingRequest& request, Gif
     return int(message.wParam);
 }
 
+// Half a picture is no picture: nothing is left behind. Only a plain file is removed: the
+// output may name a device (/dev/full) or a link, which are not ours to delete.
+bool RemoveHalfPicture(const std::string& path) {
+    struct stat status;
+    return lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           std::remove(path.c_str()) == 0;
+}
+
 } // namespace
 
 int RunRecording(int argc, char** argv) {
@@ -131,7 +141,8 @@ int RunRecording(int argc, char** argv) {
 
     GifRecorder gif(request.output);
     if (!gif.IsOpen()) {
-        std::fprintf(stderr, "lumaris: cannot write %s\n", request.output.c_str());
+        std::fprintf(stderr, "lumaris: cannot write %s: %s\n", request.output.c_str(),
+                     gif.Problem().c_str());
         return 1;
     }
     HWND parent = request.preview ? CreatePreviewBox(request.box) : nullptr;
@@ -139,9 +150,10 @@ int RunRecording(int argc, char** argv) {
         RecordUntilQuit(saver, parent ? parent : saver, request, gif);
     const bool written = gif.Finish();
     if (!written) {
-        // Half a picture is no picture: nothing is left behind.
-        std::remove(request.output.c_str());
-        std::fprintf(stderr, "lumaris: recording failed; %s removed\n", request.output.c_str());
+        const std::string removed =
+            RemoveHalfPicture(request.output) ? "; " + request.output + " removed" : "";
+        std::fprintf(stderr, "lumaris: recording failed (%s)%s\n", gif.Problem().c_str(),
+                     removed.c_str());
         return 1;
     }
     std::fprintf(stderr, "lumaris: %d frames written to %s\n", gif.FramesWritten(),

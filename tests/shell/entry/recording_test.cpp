@@ -2,6 +2,9 @@
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <string>
 
 #include "tests/shell/entry/program_runner.h"
@@ -61,6 +64,23 @@ TEST_F(RecordingProgram, ATerminationRequestFinishesTheFile) {
     run.Terminate();
     EXPECT_EQ(run.Wait(), 0) << run.Err();
     EXPECT_TRUE(WholeGif(Gif()));
+}
+
+// The reason comes with the failure; a device or link named as the output is never deleted.
+TEST_F(RecordingProgram, AFailedWriteSaysWhyAndRemovesOnlyAPlainFile) {
+    ProgramRun missing(folder, {"--record", folder.folder + "/no/such/folder/out.gif", "--seconds",
+                                "1", "--size", "64x48", "/s"});
+    EXPECT_EQ(missing.Wait(), 1);
+    EXPECT_EQ(missing.Err(), "lumaris: cannot write " + folder.folder +
+                                 "/no/such/folder/out.gif: No such file or directory\n");
+
+    const std::string full = folder.folder + "/full.gif";
+    ASSERT_EQ(symlink("/dev/full", full.c_str()), 0);
+    ProgramRun run(folder, {"--record", full, "--seconds", "1", "--size", "64x48", "/s"});
+    EXPECT_EQ(run.Wait(), 1);
+    EXPECT_EQ(run.Err(), "lumaris: recording failed (No space left on device)\n");
+    struct stat status;
+    EXPECT_EQ(lstat(full.c_str(), &status), 0);
 }
 
 } // namespace
