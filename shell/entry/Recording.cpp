@@ -80,9 +80,18 @@ std::string ParseArguments(int argc, char** argv, RecordingRequest* request) {
     return problem.empty() && !complete ? kUsage : problem;
 }
 
+// A close request (a termination signal) reaches the saver inside first, so it stores its hue
+// as at the recording's end; closing the box alone would destroy the saver without asking.
+LRESULT CALLBACK PreviewBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+        if (HWND saver = GetWindow(box, GW_CHILD)) SendMessageA(saver, WM_CLOSE, 0, 0);
+    }
+    return DefWindowProcA(box, message, wParam, lParam);
+}
+
 HWND CreatePreviewBox(SIZE box) {
     WNDCLASSA boxClass{};
-    boxClass.lpfnWndProc = DefWindowProcA;
+    boxClass.lpfnWndProc = PreviewBoxProc;
     boxClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     boxClass.lpszClassName = "LumarisPreviewBox";
     RegisterClassA(&boxClass);

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
 
 #include "tests/shell/entry/program_runner.h"
@@ -57,13 +58,21 @@ bool WholeGif(const std::string& path) {
     return whole && ProgramRun::Read(path).back() == ';'; // the trailer
 }
 
-TEST_F(RecordingProgram, ATerminationRequestFinishesTheFile) {
-    ProgramRun run(folder, {"--record", Gif(), "--seconds", "86400", "--size", "64x48", "/s"});
-    // Frames are written once the next one arrives: a file with bytes in it is under way.
-    ASSERT_TRUE(ProgramRun::Await([&] { return ProgramRun::Read(Gif()).size() > 1000; }));
-    run.Terminate();
-    EXPECT_EQ(run.Wait(), 0) << run.Err();
-    EXPECT_TRUE(WholeGif(Gif()));
+// Full screen or in a preview box, the saver closes as at the recording's end: the file is
+// whole and the hue stored.
+TEST_F(RecordingProgram, ATerminationRequestFinishesTheFileAndStoresTheHue) {
+    for (const char* mode : {"/s", "/p"}) {
+        folder.Write("REGEDIT4\n");
+        std::remove(Gif().c_str());
+        ProgramRun run(folder, {"--record", Gif(), "--seconds", "86400", "--size", "64x48", "--box",
+                                "32x24", mode});
+        // Frames are written once the next one arrives: a file with bytes in it is under way.
+        ASSERT_TRUE(ProgramRun::Await([&] { return ProgramRun::Read(Gif()).size() > 1000; }));
+        run.Terminate();
+        EXPECT_EQ(run.Wait(), 0) << run.Err();
+        EXPECT_TRUE(WholeGif(Gif())) << mode;
+        EXPECT_NE(folder.Text().find("\"hue\"=dword:"), std::string::npos) << mode;
+    }
 }
 
 // The reason comes with the failure; a device or link named as the output is never deleted.
