@@ -170,6 +170,44 @@ TEST_F(WaveAudio, ReportsNameTheClassAndTheFailure) {
     EXPECT_EQ(platform::testing::LiveGlobalBlocks(), blocksBefore);
 }
 
+LRESULT CALLBACK RefuseCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return message == WM_NCCREATE ? FALSE : DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(WaveAudio, NotifyWindowThatCannotBeMadeIsReported) {
+    WNDCLASSA refusing{};
+    refusing.lpfnWndProc = RefuseCreation;
+    refusing.lpszClassName = "mAudio";
+    ASSERT_NE(RegisterClassA(&refusing), 0);
+    Sound sound;
+    OpenOver(sound, WaveFile(1, 8000, 8, SoundData(10)));
+    EXPECT_EQ(sound.Play(0, 1), 0);
+    auto boxes = platform::testing::TakeMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "mAudioWAV");
+    EXPECT_NE(boxes[0].text.find("Bad ProgInst Value"), std::string::npos);
+    EXPECT_EQ(sound.mediaInfo->playing, 0u);
+    EXPECT_FALSE(AudioClassExists());
+}
+
+// A completion from another device ends this playback; the device is reset first, so it
+// gives the ring back before the ring is freed.
+TEST_F(WaveAudio, CompletionOfAForeignDeviceClosesPlayback) {
+    Sound sound;
+    OpenOver(sound, WaveFile(1, 1000, 8, SoundData(40000)));
+    ASSERT_EQ(sound.Play(0, 1), 1);
+    WAVEHDR stranger{};
+    stranger.dwUser = reinterpret_cast<DWORD_PTR>(static_cast<mAudioWAV*>(&sound));
+    PostMessageA(sound.NotifyWindow(), MM_WOM_DONE, WPARAM(0x1234), LPARAM(&stranger));
+    Pump();
+    EXPECT_EQ(sound.mediaInfo->playing, 0u);
+    EXPECT_EQ(platform::testing::LiveGlobalBlocks(), blocksBefore + 1) << "only the format";
+    RunFor(100);
+    EXPECT_TRUE(Consumed().empty());
+    EXPECT_EQ(sound.Play(0, 1), 1) << "and it plays again";
+    sound.Stop();
+}
+
 TEST_F(WaveAudio, DataPassesThroughInTheTimeFormat) {
     Sound sound;
     OpenOver(sound, WaveFile(1, 1000, 8, SoundData(100)));
