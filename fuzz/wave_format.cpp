@@ -12,9 +12,10 @@
 
 namespace {
 
+// Bounded, so that a sound that floods the queue shows as slow instead of hanging.
 void Pump() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    for (int i = 0; i < 256 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i)
         DispatchMessageA(&msg);
 }
 

@@ -91,6 +91,7 @@ private:
     void PositionStream();
     // Reads up to n bytes of the stream into the buffer's data; the bytes read.
     DWORD FillBuffer(mWaveBuffer& buffer, DWORD n);
+    void EndPassEarly(DWORD asked);
     void BufferDone(HWAVEOUT from, WAVEHDR* header);
 
     static LRESULT CALLBACK NotifyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -108,6 +108,7 @@ LONG mAudioWAV::QueueBuffer(DWORD maximum) {
     bytesLeft -= n;
     WAVEHDR& header = next->header;
     header.dwBufferLength = FillBuffer(*next, n);
+    if (header.dwBufferLength < n) EndPassEarly(n);
     header.dwFlags = 0;
     waveOutPrepareHeader(device, &header, sizeof header);
     waveOutWrite(device, &header, sizeof header);
@@ -117,6 +118,15 @@ LONG mAudioWAV::QueueBuffer(DWORD maximum) {
         StartPass();
     }
     return 0;
+}
+
+// The stream's data ended before the pass did: the pass ends here instead of sending empty
+// buffers round the device, and a pass that found nothing at all is the last, since
+// repeating it would only spin through empty passes.
+void mAudioWAV::EndPassEarly(DWORD asked) {
+    bool nothingThisPass = current->header.dwBufferLength == 0 && bytesLeft + asked == bytesPerPass;
+    if (nothingThisPass) passesLeft = 1;
+    bytesLeft = 0;
 }
 
 // Straight from the file into the buffer's data; a memory stream is copied from.

@@ -45,6 +45,9 @@ public:
 // The backend in use, chosen at first use: LUMARIS_AUDIO=null|sdl, otherwise SDL when the
 // display is SDL's, else the null device.
 AudioBackend& Audio();
+// Whether LUMARIS_AUDIO and the display ask for SDL: "sdl" or "null"; unset or empty, SDL
+// when the display is SDL's. Any other value is reported on standard error and taken as unset.
+bool SdlAudioWanted();
 // Replaces the backend (tests); the streams of the old one must be closed.
 void UseAudioBackend(std::unique_ptr<AudioBackend> backend);
 

@@ -6,11 +6,12 @@
 #include "platform/drivers/environment_choice.h"
 
 namespace platform {
-namespace {
 
 bool SdlAudioWanted() {
     return EnvironmentChooses("LUMARIS_AUDIO", "sdl", "null", SdlDisplayWanted());
 }
+
+namespace {
 
 // SDL without a usable output is a host with no device, not a silent one.
 std::unique_ptr<AudioBackend> ChooseBackend() {

@@ -85,6 +85,18 @@ TEST_F(WaveAudio, BareFormatHasNoKnownLength) {
     EXPECT_EQ(read, data);
 }
 
+TEST_F(WaveAudio, BareSoundEndsWhereItsStreamEndsEvenWhenRepeated) {
+    Sound sound;
+    Bytes bare = FormatBytes(1, 1000, 8);
+    Bytes data = SoundData(300);
+    bare.insert(bare.end(), data.begin(), data.end());
+    OpenOver(sound, bare);
+    ASSERT_EQ(sound.Play(0, 0), 1);
+    RunFor(400);
+    EXPECT_EQ(sound.mediaInfo->playing, 0u) << "not spinning through empty buffers";
+    EXPECT_EQ(Consumed(), data);
+}
+
 TEST_F(WaveAudio, MissingChunksLoadNoFormat) {
     Sound noData, noFormat;
     OpenOver(noData, stream_test::Form("RIFF", "WAVE",

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/engine/media/wave_fixture.h"
+#include "tests/support/saved_environment.h"
 
 namespace {
 
@@ -23,9 +24,6 @@ protected:
 
     void TearDown() override {
         platform::testing::UseAudioDevice(platform::testing::AudioDevice::null);
-        unsetenv("SDL_AUDIODRIVER");
-        unsetenv("SDL_DISKAUDIOFILE");
-        unsetenv("SDL_DISKAUDIODELAY");
         std::remove(output.c_str());
     }
 
@@ -34,6 +32,7 @@ protected:
         return {std::istreambuf_iterator<char>(in), {}};
     }
 
+    SavedEnvironment saved{"SDL_AUDIODRIVER", "SDL_DISKAUDIOFILE", "SDL_DISKAUDIODELAY"};
     const std::string output = ::testing::TempDir() + "lumaris_disk_audio.raw";
 };
 
