@@ -37,7 +37,7 @@ void Exercise(mAudioWAV& sound, BYTE control) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static bool prepared = [] {
-        platform::testing::UseAudioDevice(platform::testing::AudioDevice::null);
+        platform::testing::UseAudioDevice(platform::testing::AudioDevice::null, false);
         platform::testing::UseVirtualClock(0);
         return true;
     }();

@@ -126,8 +126,11 @@ LONG mAudioWAV::MovePlayPosition(LONG n, LONG whence) {
 }
 
 // At least one buffer of at least 4 bytes: an empty ring has nothing to queue into and an
-// empty buffer would be sent round the device forever without the sound moving on.
+// empty buffer would be sent round the device forever without the sound moving on. At most
+// 4 MB (over 20 s of CD sound): a size near 4 GB would wrap the block size it is added to.
 void mAudioWAV::SetBuffering(DWORD duration, DWORD count) {
-    bufferSize = std::max<DWORD>((ToBytes(duration) + 3) & ~DWORD(3), 4);
+    constexpr DWORD kLargestBuffer = 4 << 20;
+    DWORD bytes = std::min<DWORD>(ToBytes(duration), kLargestBuffer);
+    bufferSize = std::max<DWORD>((bytes + 3) & ~DWORD(3), 4);
     bufferCount = std::max<DWORD>(count, 1);
 }

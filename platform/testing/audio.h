@@ -10,8 +10,8 @@ enum class AudioDevice { none, null, sdl };
 
 // Replaces the audio backend; every handle must be closed. none is a host without any
 // sound output; sdl falls back to none where SDL's audio does not start. The null device
-// starts recording what it consumes.
-void UseAudioDevice(AudioDevice device);
+// records what it consumes unless told not to (long runs).
+void UseAudioDevice(AudioDevice device, bool recordNullAudio = true);
 
 // What the null device offers (WAVE_FORMAT_ bits, WAVECAPS_ bits); all formats and
 // separate volumes when chosen.

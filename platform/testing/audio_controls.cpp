@@ -14,12 +14,12 @@ NullAudioBackend& NullDevice() {
 
 } // namespace
 
-void UseAudioDevice(AudioDevice device) {
+void UseAudioDevice(AudioDevice device, bool recordNullAudio) {
     std::unique_ptr<AudioBackend> backend;
     if (device == AudioDevice::sdl) backend = MakeSdlAudioBackend();
     if (device == AudioDevice::null) {
         auto null = std::make_unique<NullAudioBackend>();
-        null->recording = true;
+        null->recording = recordNullAudio;
         backend = std::move(null);
     }
     if (!backend) backend = std::make_unique<NoAudioDevice>();

@@ -232,6 +232,11 @@ TEST_F(WaveAudio, DataPassesThroughInTheTimeFormat) {
     sound.SetBuffering(7, 0);
     EXPECT_EQ(sound.Play(0, 1), 1) << "at least one buffer, of 8 bytes";
     PlayToEnd(sound);
+    sound.SetTimeFormat(timeBytes);
+    sound.SetBuffering(0xFFFFFFF0, 1);
+    ASSERT_EQ(sound.Play(0, 1), 1) << "a buffer of 4 MB at most, not a wrapped size";
+    PlayToEnd(sound);
+    EXPECT_EQ(Bytes(Consumed().end() - 100, Consumed().end()), SoundData(100));
 }
 
 } // namespace
