@@ -3,29 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <map>
 #include <string>
 
 #include "platform/drivers/display/backend.h"
 #include "platform/drivers/display/display_size.h"
 #include "platform/drivers/display/headless/headless_backend.h"
+#include "tests/support/saved_environment.h"
 
 namespace {
 
 class DisplayEnvironment : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (const char* name : kNames)
-            if (const char* value = std::getenv(name)) saved[name] = value;
-    }
-    void TearDown() override {
-        for (const char* name : kNames)
-            saved.count(name) ? setenv(name, saved[name].c_str(), 1) : unsetenv(name);
-    }
-
-    static constexpr const char* kNames[] = {"LUMARIS_DISPLAY", "LUMARIS_DESKTOP_SIZE", "DISPLAY",
-                                             "WAYLAND_DISPLAY"};
-    std::map<std::string, std::string> saved;
+    SavedEnvironment saved{"LUMARIS_DISPLAY", "LUMARIS_DESKTOP_SIZE", "DISPLAY", "WAYLAND_DISPLAY"};
 };
 
 TEST_F(DisplayEnvironment, AnUnknownDisplayIsReportedAndTakenAsUnset) {
