@@ -1,5 +1,4 @@
 // Text in a device context: one-line output, extents, metrics, colours and background mode.
-#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -13,6 +12,18 @@ namespace {
 std::string_view TextOf(LPCSTR text, int length) {
     if (!text) return {};
     return length < 0 ? std::string_view(text) : std::string_view(text, length);
+}
+
+// A setting of the DC: its new value in, the old one out; the failure value for a handle
+// that is not a DC.
+template <typename T> T Swap(HDC dcHandle, T DeviceContext::*field, T value, T failure) {
+    DeviceContext* dc = AsDC(dcHandle);
+    return dc ? std::exchange(dc->*field, value) : failure;
+}
+
+template <typename T> T Read(HDC dcHandle, T DeviceContext::*field, T failure) {
+    DeviceContext* dc = AsDC(dcHandle);
+    return dc ? dc->*field : failure;
 }
 
 } // namespace
@@ -52,33 +63,27 @@ BOOL WINAPI GetTextMetricsA(HDC dcHandle, LPTEXTMETRICA metrics) {
     return TRUE;
 }
 
-COLORREF WINAPI SetTextColor(HDC dcHandle, COLORREF colour) {
-    DeviceContext* dc = AsDC(dcHandle);
-    return dc ? std::exchange(dc->textColour, colour) : CLR_INVALID;
+COLORREF WINAPI SetTextColor(HDC dc, COLORREF colour) {
+    return Swap(dc, &DeviceContext::textColour, colour, COLORREF{CLR_INVALID});
 }
 
-COLORREF WINAPI GetTextColor(HDC dcHandle) {
-    DeviceContext* dc = AsDC(dcHandle);
-    return dc ? dc->textColour : CLR_INVALID;
+COLORREF WINAPI GetTextColor(HDC dc) {
+    return Read(dc, &DeviceContext::textColour, COLORREF{CLR_INVALID});
 }
 
-COLORREF WINAPI SetBkColor(HDC dcHandle, COLORREF colour) {
-    DeviceContext* dc = AsDC(dcHandle);
-    return dc ? std::exchange(dc->backgroundColour, colour) : CLR_INVALID;
+COLORREF WINAPI SetBkColor(HDC dc, COLORREF colour) {
+    return Swap(dc, &DeviceContext::backgroundColour, colour, COLORREF{CLR_INVALID});
 }
 
-COLORREF WINAPI GetBkColor(HDC dcHandle) {
-    DeviceContext* dc = AsDC(dcHandle);
-    return dc ? dc->backgroundColour : CLR_INVALID;
+COLORREF WINAPI GetBkColor(HDC dc) {
+    return Read(dc, &DeviceContext::backgroundColour, COLORREF{CLR_INVALID});
 }
 
-int WINAPI SetBkMode(HDC dcHandle, int mode) {
-    DeviceContext* dc = AsDC(dcHandle);
-    if (!dc || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
-    return std::exchange(dc->backgroundMode, mode);
+int WINAPI SetBkMode(HDC dc, int mode) {
+    if (mode != TRANSPARENT && mode != OPAQUE) return 0;
+    return Swap(dc, &DeviceContext::backgroundMode, mode, 0);
 }
 
-int WINAPI GetBkMode(HDC dcHandle) {
-    DeviceContext* dc = AsDC(dcHandle);
-    return dc ? dc->backgroundMode : 0;
+int WINAPI GetBkMode(HDC dc) {
+    return Read(dc, &DeviceContext::backgroundMode, 0);
 }

@@ -10,10 +10,11 @@ void Line(HDC dc, LONG x, LONG y, LONG width, LONG height, int colour) {
     FillRect(dc, &rect, GetSysColorBrush(colour));
 }
 
-// A triangle pointing the given way, centred in the rectangle, its base `size` * 2 - 1 long.
+// A triangle pointing the given way, centred in the rectangle, its base `size` * 2 - 1 long:
+// four rows on a 16-pixel scroll arrow, three on the half of an up-down control.
 void DrawGlyph(HDC dc, const RECT& rect, ArrowDirection direction, int colour) {
     LONG side = std::min(rect.right - rect.left, rect.bottom - rect.top);
-    LONG size = std::max<LONG>(side / 4, 1);
+    LONG size = std::max<LONG>(side / 4, std::min<LONG>(3, side / 3));
     LONG cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2;
     for (LONG i = 0; i < size; ++i) {
         LONG spread = size - 1 - i; // half width of the row, apex row 0

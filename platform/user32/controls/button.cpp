@@ -23,10 +23,6 @@ ControlStates<ButtonState>& States() {
     return states;
 }
 
-DWORD StyleOf(HWND button) {
-    return static_cast<DWORD>(GetWindowLongA(button, GWL_STYLE));
-}
-
 DWORD KindOf(HWND button) {
     return StyleOf(button) & BS_TYPEMASK;
 }

@@ -62,6 +62,15 @@ ControlPaint::~ControlPaint() {
     EndPaint(control, &paint);
 }
 
+DWORD StyleOf(HWND control) {
+    return static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
+}
+
+bool HasBorder(HWND control) {
+    return (StyleOf(control) & WS_BORDER) ||
+           (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+}
+
 void NotifyParent(HWND control, WORD code) {
     HWND parent = GetParent(control);
     if (!parent) return;

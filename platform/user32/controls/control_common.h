@@ -32,6 +32,10 @@ private:
     RECT client{};
 };
 
+DWORD StyleOf(HWND control);
+// WS_BORDER or WS_EX_CLIENTEDGE: a sunken edge drawn inside the control.
+bool HasBorder(HWND control);
+
 // WM_COMMAND to the parent with the control's id and the code.
 void NotifyParent(HWND control, WORD code);
 

@@ -32,14 +32,6 @@ ControlStates<EditState>& States() {
     return states;
 }
 
-DWORD StyleOf(HWND edit) {
-    return static_cast<DWORD>(GetWindowLongA(edit, GWL_STYLE));
-}
-
-bool HasBorder(HWND edit) {
-    return (StyleOf(edit) & WS_BORDER) || (GetWindowLongA(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-}
-
 // Where the text goes, in client coordinates.
 RECT TextArea(HWND edit) {
     RECT area;

@@ -21,10 +21,6 @@ ControlStates<StaticState>& States() {
     return states;
 }
 
-DWORD StyleOf(HWND control) {
-    return static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
-}
-
 DWORD KindOf(HWND control) {
     return StyleOf(control) & SS_TYPEMASK;
 }

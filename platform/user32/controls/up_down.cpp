@@ -35,10 +35,6 @@ ControlStates<UpDownState>& States() {
     return states;
 }
 
-DWORD StyleOf(HWND control) {
-    return static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
-}
-
 bool IsHorizontal(HWND control) {
     return (StyleOf(control) & UDS_HORZ) != 0;
 }
@@ -127,11 +123,6 @@ void Repeat(HWND control) {
     if (pressed == Arrow::None) return;
     SetTimer(control, kRepeatTimer, kNextRepeat, nullptr);
     Step(control, pressed);
-}
-
-bool HasBorder(HWND window) {
-    return (GetWindowLongA(window, GWL_STYLE) & WS_BORDER) ||
-           (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
 // With UDS_ALIGNRIGHT or UDS_ALIGNLEFT the control takes the buddy's height and a side of
