@@ -19,15 +19,15 @@ bool Mentions(const char* face, const char* word) {
     return strcasestr(face, word) != nullptr;
 }
 
-// The classic proportional dialog faces are narrow: the condensed cut gives a dialog the
-// same base units as those faces do (6 x 13 at 8 points).
+// The proportional dialog faces become DejaVu Sans: at 8 points it gives a dialog the base
+// units (7 x 13) that Wine gives the same template, so controls land where they do there.
 std::string FamilyOf(const LOGFONTA& font) {
     const char* face = font.lfFaceName;
     bool fixed = (font.lfPitchAndFamily & 3) == FIXED_PITCH || Mentions(face, "mono") ||
                  Mentions(face, "courier") || Mentions(face, "fixed");
     if (fixed) return "DejaVuSansMono";
-    if (strcasecmp(face, "DejaVu Sans") == 0) return "DejaVuSans";
-    return "DejaVuSansCondensed";
+    if (Mentions(face, "condensed")) return "DejaVuSansCondensed";
+    return "DejaVuSans";
 }
 
 std::string FileOf(const LOGFONTA& font) {

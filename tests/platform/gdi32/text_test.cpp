@@ -5,7 +5,7 @@
 namespace window_test {
 namespace {
 
-constexpr LONG kLumarisWidth = 40;
+constexpr LONG kLumarisWidth = 46;
 
 class TextTest : public WindowTest {
 protected:
@@ -42,7 +42,7 @@ protected:
     HGDIOBJ previous = nullptr;
 };
 
-// The widths are those of DejaVu Sans Condensed at 11 pixels with fixed hinting: layouts
+// The widths are those of DejaVu Sans at 11 pixels with fixed hinting: layouts
 // and these figures must not move between machines.
 TEST_F(TextTest, TheGuiFontMeasuresTheSameEverywhere) {
     SIZE alphabet{}, word{}, empty{};
@@ -52,7 +52,7 @@ TEST_F(TextTest, TheGuiFontMeasuresTheSameEverywhere) {
     GetTextExtentPoint32A(dc, "Lumaris", 7, &word);
     GetTextExtentPoint32A(dc, "", 0, &empty);
     ASSERT_TRUE(GetTextMetricsA(dc, &metrics));
-    EXPECT_EQ((alphabet.cx / 26 + 1) / 2, 6);
+    EXPECT_EQ((alphabet.cx / 26 + 1) / 2, 7);
     EXPECT_EQ(metrics.tmHeight, 13);
     EXPECT_EQ(word.cy, 13);
     EXPECT_EQ(word.cx, kLumarisWidth);

@@ -9,7 +9,7 @@ using dialog_test::TemplateBuilder;
 
 constexpr int kBar = 50;
 
-// A 150 x 16 pixel bar (100 x 10 units at 6 x 13), range 0 to 255 at 100.
+// A 175 x 16 pixel bar (100 x 10 units at 7 x 13), range 0 to 255 at 100.
 TemplateBuilder BarDialog() {
     TemplateBuilder builder(WS_POPUP | DS_ABSALIGN, {0, 0, 140, 60}, "Bar");
     builder.Item(kScrollBar, "", kBar, SBS_HORZ | WS_TABSTOP, {10, 10, 110, 20});
@@ -39,17 +39,31 @@ HWND Bar(HWND dialog) {
     return GetDlgItem(dialog, kBar);
 }
 
+// Where the thumb is drawn: its left edge is a column of highlight, where the dithered
+// track alternates light and face.
+int ThumbStart(HWND bar) {
+    RECT client;
+    GetClientRect(bar, &client);
+    for (int x = client.bottom; x < client.right; ++x) {
+        bool edge = true;
+        for (int y = 0; y < 4; ++y)
+            edge = edge && platform::testing::ShownPixel(bar, x, y) == RGB(255, 255, 255);
+        if (edge) return x;
+    }
+    return -1;
+}
+
 TEST_F(DialogTest, ArrowClicksSendALineRequestThenEndScroll) {
     Run(BarDialog(),
-        {Prepare, [](HWND d) { Click(Bar(d), 3, 8); }, [](HWND d) { Click(Bar(d), 146, 8); }});
+        {Prepare, [](HWND d) { Click(Bar(d), 3, 8); }, [](HWND d) { Click(Bar(d), 172, 8); }});
     EXPECT_EQ(Requests(HeardOf({WM_HSCROLL})), (std::vector<std::string>{"0", "8", "1", "8"}));
     for (const Heard& h : HeardOf({WM_HSCROLL}))
         EXPECT_NE(h.lParam, 0);
 }
 
 TEST_F(DialogTest, AHeldArrowRepeatsUntilReleased) {
-    Run(BarDialog(), {Prepare, [](HWND d) { MouseDown(Bar(d), 146, 8); }, Wait(), Wait(), Wait(),
-                      [](HWND d) { MouseUp(Bar(d), 146, 8); }});
+    Run(BarDialog(), {Prepare, [](HWND d) { MouseDown(Bar(d), 172, 8); }, Wait(), Wait(), Wait(),
+                      [](HWND d) { MouseUp(Bar(d), 172, 8); }});
     EXPECT_EQ(Requests(HeardOf({WM_HSCROLL})), (std::vector<std::string>{"1", "1", "1", "1", "8"}));
 }
 
@@ -61,14 +75,21 @@ TEST_F(DialogTest, TrackClicksPageTowardTheMouse) {
 
 TEST_F(DialogTest, DraggingTheThumbTracksThenSetsThePosition) {
     SCROLLINFO info{sizeof info, SIF_POS | SIF_RANGE, 0, 0, 0, 0, 0};
+    int start = 0;
+    // The thumb (16 wide) starts at 16 + 100 * (143 - 16) / 255 = 65; taken 5 pixels in and
+    // moved 20 on, it starts at 85: position 139.
     Run(BarDialog(),
         {Prepare,
-         // The thumb (16 wide) starts at 16 + 100 * (118 - 16) / 255 = 56.
-         [](HWND d) { MouseDown(Bar(d), 60, 8); }, [](HWND d) { MouseMove(Bar(d), 80, 8); },
+         [&](HWND d) {
+             start = ThumbStart(Bar(d));
+             MouseDown(Bar(d), start + 5, 8);
+         },
+         [&](HWND d) { MouseMove(Bar(d), start + 25, 8); },
          [](HWND d) { MouseMove(Bar(d), 500, 8); }, [](HWND d) { MouseUp(Bar(d), 500, 8); },
          [&](HWND d) { GetScrollInfo(Bar(d), SB_CTL, &info); }});
+    EXPECT_EQ(start, 65);
     EXPECT_EQ(Requests(HeardOf({WM_HSCROLL})),
-              (std::vector<std::string>{"5@150", "5@255", "4@255", "8"}));
+              (std::vector<std::string>{"5@139", "5@255", "4@255", "8"}));
     // The bar stays where its owner put it until the owner moves it.
     EXPECT_EQ(info.nPos, 100);
     EXPECT_EQ(info.nMax, 255);

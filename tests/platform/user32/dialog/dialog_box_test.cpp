@@ -28,14 +28,15 @@ TEST_F(DialogTest, DialogUnitsComeFromTheFontAsWineMeasuresThem) {
                              GetWindowRect(GetDlgItem(d, IDCANCEL), &control);
                          }});
     EXPECT_EQ(result, kScriptEnded);
-    // DejaVu Sans Condensed at 8 points: 6 x 13, as the same template gets under Wine.
-    EXPECT_EQ(mapped.right, 6);
+    // DejaVu Sans at 8 points: 7 x 13, as Wine gives the same template; the place of the
+    // Cancel button is where Wine puts it (123, 65, 88 x 23), origin and size each rounded.
+    EXPECT_EQ(mapped.right, 7);
     EXPECT_EQ(mapped.bottom, 13);
-    EXPECT_EQ(dialog.left, 60); // 40 units absolute
-    EXPECT_EQ(dialog.right - dialog.left, 240);
-    EXPECT_EQ(control.left - dialog.left, 105);
+    EXPECT_EQ(dialog.left, 70); // 40 units, absolute
+    EXPECT_EQ(dialog.right - dialog.left, 280);
+    EXPECT_EQ(control.left - dialog.left, 123);
     EXPECT_EQ(control.top - dialog.top, 65);
-    EXPECT_EQ(control.right - control.left, 75);
+    EXPECT_EQ(control.right - control.left, 88);
     EXPECT_EQ(control.bottom - control.top, 23);
 }
 
