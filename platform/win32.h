@@ -6,9 +6,11 @@
 #ifdef _WIN32
 #include <windows.h>
 // After windows.h, whose types they use.
+#include <commctrl.h>
 #include <mmsystem.h>
 #include <vfw.h>
 #else
+#include "platform/include/commctrl.h"
 #include "platform/include/mmsystem.h"
 #include "platform/include/winbase.h"
 #include "platform/include/windef.h"

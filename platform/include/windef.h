@@ -74,6 +74,9 @@ typedef HINSTANCE HMODULE;
 #define MAKELONG(lo, hi) ((LONG)(((WORD)(lo)) | (((DWORD)((WORD)(hi))) << 16)))
 #define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
+#define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELRESULT(l, h) ((LRESULT)(DWORD)MAKELONG(l, h))
 #define LOBYTE(w) ((BYTE)(((DWORD_PTR)(w)) & 0xff))
 #define MAKEINTRESOURCEA(i) ((LPSTR)((uintptr_t)((WORD)(i))))
 #define IS_INTRESOURCE(r) ((((uintptr_t)(r)) >> 16) == 0)
@@ -96,6 +99,8 @@ struct SIZE {
     LONG cx;
     LONG cy;
 };
+typedef SIZE* LPSIZE;
+typedef int* LPINT;
 
 struct RECT {
     LONG left;

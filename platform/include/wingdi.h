@@ -1,5 +1,5 @@
-// Win32 subset: device contexts, DIB sections, brushes, logical and system palettes, blits
-// and device capabilities (gdi32, with the user32 DC calls).
+// Win32 subset: device contexts, DIB sections, brushes, fonts and text, logical and system
+// palettes, blits and device capabilities (gdi32, with the user32 DC calls).
 #pragma once
 #include "platform/include/windef.h"
 
@@ -26,12 +26,20 @@
 #define BLACK_BRUSH 4
 #define NULL_BRUSH 5
 #define HOLLOW_BRUSH NULL_BRUSH
+#define OEM_FIXED_FONT 10
+#define ANSI_FIXED_FONT 11
+#define ANSI_VAR_FONT 12
+#define SYSTEM_FONT 13
+#define DEVICE_DEFAULT_FONT 14
 #define DEFAULT_PALETTE 15
+#define SYSTEM_FIXED_FONT 16
+#define DEFAULT_GUI_FONT 17
 
 // Object types (GetObjectType).
 #define OBJ_BRUSH 2
 #define OBJ_DC 3
 #define OBJ_PAL 5
+#define OBJ_FONT 6
 #define OBJ_BITMAP 7
 #define OBJ_MEMDC 10
 
@@ -119,6 +127,102 @@ struct LOGBRUSH {
     UINT_PTR lbHatch;
 };
 typedef LOGBRUSH* LPLOGBRUSH;
+
+// Fonts.
+#define LF_FACESIZE 32
+
+#define FW_DONTCARE 0
+#define FW_THIN 100
+#define FW_LIGHT 300
+#define FW_NORMAL 400
+#define FW_REGULAR FW_NORMAL
+#define FW_MEDIUM 500
+#define FW_SEMIBOLD 600
+#define FW_BOLD 700
+#define FW_HEAVY 900
+
+#define ANSI_CHARSET 0
+#define DEFAULT_CHARSET 1
+#define SYMBOL_CHARSET 2
+#define OEM_CHARSET 255
+
+#define OUT_DEFAULT_PRECIS 0
+#define OUT_TT_PRECIS 4
+#define CLIP_DEFAULT_PRECIS 0
+#define DEFAULT_QUALITY 0
+#define NONANTIALIASED_QUALITY 3
+#define ANTIALIASED_QUALITY 4
+
+#define DEFAULT_PITCH 0
+#define FIXED_PITCH 1
+#define VARIABLE_PITCH 2
+#define FF_DONTCARE 0x00
+#define FF_ROMAN 0x10
+#define FF_SWISS 0x20
+#define FF_MODERN 0x30
+
+struct LOGFONTA {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    CHAR lfFaceName[LF_FACESIZE];
+};
+typedef LOGFONTA* LPLOGFONTA;
+
+struct TEXTMETRICA {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    BYTE tmFirstChar;
+    BYTE tmLastChar;
+    BYTE tmDefaultChar;
+    BYTE tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
+};
+typedef TEXTMETRICA* LPTEXTMETRICA;
+
+// A negative height is the character height, a positive one the cell height, in pixels.
+HFONT WINAPI CreateFontA(int height, int width, int escapement, int orientation, int weight,
+                         DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
+                         DWORD outPrecision, DWORD clipPrecision, DWORD quality,
+                         DWORD pitchAndFamily, LPCSTR faceName);
+HFONT WINAPI CreateFontIndirectA(const LOGFONTA* font);
+
+// Text.
+#define TRANSPARENT 1
+#define OPAQUE 2
+
+BOOL WINAPI TextOutA(HDC dc, int x, int y, LPCSTR text, int length);
+BOOL WINAPI GetTextExtentPoint32A(HDC dc, LPCSTR text, int length, LPSIZE size);
+BOOL WINAPI GetTextMetricsA(HDC dc, LPTEXTMETRICA metrics);
+COLORREF WINAPI SetTextColor(HDC dc, COLORREF colour);
+COLORREF WINAPI GetTextColor(HDC dc);
+COLORREF WINAPI SetBkColor(HDC dc, COLORREF colour);
+COLORREF WINAPI GetBkColor(HDC dc);
+int WINAPI SetBkMode(HDC dc, int mode);
+int WINAPI GetBkMode(HDC dc);
 
 // Device contexts (the screen's with a null window).
 HDC WINAPI GetDC(HWND window);

@@ -1,5 +1,6 @@
 // Win32 subset of winuser.h (user32): window classes, windows, the message queue, timers,
-// painting, cursor, keyboard state, message boxes, resource types and strings.
+// painting, cursor, keyboard state, message boxes, dialogs and their controls, system
+// colours, resource types and strings.
 #pragma once
 #include "platform/include/windef.h"
 
@@ -230,6 +231,7 @@ struct WINDOWPOS {
 #define WM_SYSCOLORCHANGE 0x0015
 #define WM_SHOWWINDOW 0x0018
 #define WM_ACTIVATEAPP 0x001C
+#define WM_CANCELMODE 0x001F
 #define WM_SETCURSOR 0x0020
 #define WM_MOUSEACTIVATE 0x0021
 #define WM_GETMINMAXINFO 0x0024
@@ -265,7 +267,13 @@ struct WINDOWPOS {
 #define WM_TIMER 0x0113
 #define WM_HSCROLL 0x0114
 #define WM_VSCROLL 0x0115
+#define WM_ENTERIDLE 0x0121
+#define WM_CTLCOLORMSGBOX 0x0132
+#define WM_CTLCOLOREDIT 0x0133
+#define WM_CTLCOLORLISTBOX 0x0134
+#define WM_CTLCOLORBTN 0x0135
 #define WM_CTLCOLORDLG 0x0136
+#define WM_CTLCOLORSCROLLBAR 0x0137
 #define WM_CTLCOLORSTATIC 0x0138
 #define WM_MOUSEFIRST 0x0200
 #define WM_MOUSEMOVE 0x0200
@@ -280,12 +288,17 @@ struct WINDOWPOS {
 #define WM_MBUTTONDBLCLK 0x0209
 #define WM_MOUSEWHEEL 0x020A
 #define WM_MOUSELAST 0x020A
+#define WM_PARENTNOTIFY 0x0210
 #define WM_CAPTURECHANGED 0x0215
 #define WM_QUERYNEWPALETTE 0x030F
 #define WM_PALETTEISCHANGING 0x0310
 #define WM_PALETTECHANGED 0x0311
 #define WM_USER 0x0400
 #define WM_APP 0x8000
+
+// WM_ENTERIDLE sources.
+#define MSGF_DIALOGBOX 0
+#define MSGF_MESSAGEBOX 1
 
 // WM_ACTIVATE states.
 #define WA_INACTIVE 0
@@ -324,8 +337,12 @@ struct WINDOWPOS {
 
 // Hit-test results.
 #define HTERROR (-2)
+#define HTTRANSPARENT (-1)
 #define HTNOWHERE 0
 #define HTCLIENT 1
+#define HTCAPTION 2
+#define HTHSCROLL 6
+#define HTVSCROLL 7
 
 #define GET_X_LPARAM(lp) ((int)(SHORT)LOWORD(lp))
 #define GET_Y_LPARAM(lp) ((int)(SHORT)HIWORD(lp))
@@ -580,6 +597,397 @@ BOOL WINAPI SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pvParam, UIN
 // Copies at most cchBufferMax - 1 characters and a NUL; returns the characters copied,
 // 0 when the string does not exist.
 int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax);
+
+// Dialog templates, in the resource form (DWORD-aligned items, 2-byte packing).
+#pragma pack(push, 2)
+struct DLGTEMPLATE {
+    DWORD style;
+    DWORD dwExtendedStyle;
+    WORD cdit;
+    short x;
+    short y;
+    short cx;
+    short cy;
+};
+struct DLGITEMTEMPLATE {
+    DWORD style;
+    DWORD dwExtendedStyle;
+    short x;
+    short y;
+    short cx;
+    short cy;
+    WORD id;
+};
+#pragma pack(pop)
+typedef DLGTEMPLATE* LPDLGTEMPLATEA;
+typedef const DLGTEMPLATE* LPCDLGTEMPLATEA;
+
+typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
+
+// Dialog styles.
+#define DS_ABSALIGN 0x0001L
+#define DS_SYSMODAL 0x0002L
+#define DS_3DLOOK 0x0004L
+#define DS_FIXEDSYS 0x0008L
+#define DS_NOFAILCREATE 0x0010L
+#define DS_LOCALEDIT 0x0020L
+#define DS_SETFONT 0x0040L
+#define DS_MODALFRAME 0x0080L
+#define DS_NOIDLEMSG 0x0100L
+#define DS_SETFOREGROUND 0x0200L
+#define DS_CONTROL 0x0400L
+#define DS_CENTER 0x0800L
+#define DS_CENTERMOUSE 0x1000L
+#define DS_CONTEXTHELP 0x2000L
+#define DS_SHELLFONT (DS_SETFONT | DS_FIXEDSYS)
+
+// Dialog window data (GetWindowLongPtrA on a dialog).
+#define DWLP_MSGRESULT 0
+#define DWLP_DLGPROC (DWLP_MSGRESULT + (int)sizeof(LRESULT))
+#define DWLP_USER (DWLP_DLGPROC + (int)sizeof(DLGPROC))
+
+// Default push button of a dialog.
+#define DM_GETDEFID (WM_USER + 0)
+#define DM_SETDEFID (WM_USER + 1)
+#define DC_HASDEFID 0x534B
+
+// WM_GETDLGCODE answers.
+#define DLGC_WANTARROWS 0x0001
+#define DLGC_WANTTAB 0x0002
+#define DLGC_WANTALLKEYS 0x0004
+#define DLGC_WANTMESSAGE 0x0004
+#define DLGC_HASSETSEL 0x0008
+#define DLGC_DEFPUSHBUTTON 0x0010
+#define DLGC_UNDEFPUSHBUTTON 0x0020
+#define DLGC_RADIOBUTTON 0x0040
+#define DLGC_WANTCHARS 0x0080
+#define DLGC_STATIC 0x0100
+#define DLGC_BUTTON 0x2000
+
+// Modal dialogs from a template in the module's resources (RT_DIALOG) or in memory; the
+// result is what EndDialog was given, -1 when the dialog could not be made.
+INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,
+                               DLGPROC dialogProc, LPARAM initParam);
+INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate,
+                                       HWND owner, DLGPROC dialogProc, LPARAM initParam);
+BOOL WINAPI EndDialog(HWND dialog, INT_PTR result);
+LRESULT WINAPI DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG msg);
+HWND WINAPI GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
+HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
+BOOL WINAPI MapDialogRect(HWND dialog, LPRECT rect);
+LONG WINAPI GetDialogBaseUnits(void);
+LRESULT WINAPI SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
+UINT WINAPI GetDlgItemTextA(HWND dialog, int id, LPSTR text, int maxCount);
+BOOL WINAPI SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned);
+UINT WINAPI GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned);
+BOOL WINAPI CheckDlgButton(HWND dialog, int id, UINT check);
+UINT WINAPI IsDlgButtonChecked(HWND dialog, int id);
+BOOL WINAPI CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId);
+
+// Buttons.
+#define BS_PUSHBUTTON 0x00000000L
+#define BS_DEFPUSHBUTTON 0x00000001L
+#define BS_CHECKBOX 0x00000002L
+#define BS_AUTOCHECKBOX 0x00000003L
+#define BS_RADIOBUTTON 0x00000004L
+#define BS_3STATE 0x00000005L
+#define BS_AUTO3STATE 0x00000006L
+#define BS_GROUPBOX 0x00000007L
+#define BS_USERBUTTON 0x00000008L
+#define BS_AUTORADIOBUTTON 0x00000009L
+#define BS_OWNERDRAW 0x0000000BL
+#define BS_TYPEMASK 0x0000000FL
+#define BS_LEFTTEXT 0x00000020L
+#define BS_TEXT 0x00000000L
+#define BS_ICON 0x00000040L
+#define BS_BITMAP 0x00000080L
+#define BS_LEFT 0x00000100L
+#define BS_RIGHT 0x00000200L
+#define BS_CENTER 0x00000300L
+#define BS_TOP 0x00000400L
+#define BS_BOTTOM 0x00000800L
+#define BS_VCENTER 0x00000C00L
+#define BS_PUSHLIKE 0x00001000L
+#define BS_MULTILINE 0x00002000L
+#define BS_NOTIFY 0x00004000L
+#define BS_FLAT 0x00008000L
+
+#define BM_GETCHECK 0x00F0
+#define BM_SETCHECK 0x00F1
+#define BM_GETSTATE 0x00F2
+#define BM_SETSTATE 0x00F3
+#define BM_SETSTYLE 0x00F4
+#define BM_CLICK 0x00F5
+#define BM_GETIMAGE 0x00F6
+#define BM_SETIMAGE 0x00F7
+
+#define BST_UNCHECKED 0x0000
+#define BST_CHECKED 0x0001
+#define BST_INDETERMINATE 0x0002
+#define BST_PUSHED 0x0004
+#define BST_FOCUS 0x0008
+
+#define BN_CLICKED 0
+#define BN_PAINT 1
+#define BN_HILITE 2
+#define BN_UNHILITE 3
+#define BN_DISABLE 4
+#define BN_DOUBLECLICKED 5
+#define BN_SETFOCUS 6
+#define BN_KILLFOCUS 7
+
+// Statics.
+#define SS_LEFT 0x00000000L
+#define SS_CENTER 0x00000001L
+#define SS_RIGHT 0x00000002L
+#define SS_ICON 0x00000003L
+#define SS_BLACKRECT 0x00000004L
+#define SS_GRAYRECT 0x00000005L
+#define SS_WHITERECT 0x00000006L
+#define SS_BLACKFRAME 0x00000007L
+#define SS_GRAYFRAME 0x00000008L
+#define SS_WHITEFRAME 0x00000009L
+#define SS_SIMPLE 0x0000000BL
+#define SS_LEFTNOWORDWRAP 0x0000000CL
+#define SS_OWNERDRAW 0x0000000DL
+#define SS_BITMAP 0x0000000EL
+#define SS_ETCHEDHORZ 0x00000010L
+#define SS_ETCHEDVERT 0x00000011L
+#define SS_ETCHEDFRAME 0x00000012L
+#define SS_TYPEMASK 0x0000001FL
+#define SS_NOPREFIX 0x00000080L
+#define SS_NOTIFY 0x00000100L
+#define SS_CENTERIMAGE 0x00000200L
+#define SS_RIGHTJUST 0x00000400L
+#define SS_REALSIZEIMAGE 0x00000800L
+#define SS_SUNKEN 0x00001000L
+
+#define STM_SETICON 0x0170
+#define STM_GETICON 0x0171
+#define STM_SETIMAGE 0x0172
+#define STM_GETIMAGE 0x0173
+#define STN_CLICKED 0
+
+// Edits.
+#define ES_LEFT 0x0000L
+#define ES_CENTER 0x0001L
+#define ES_RIGHT 0x0002L
+#define ES_MULTILINE 0x0004L
+#define ES_UPPERCASE 0x0008L
+#define ES_LOWERCASE 0x0010L
+#define ES_PASSWORD 0x0020L
+#define ES_AUTOVSCROLL 0x0040L
+#define ES_AUTOHSCROLL 0x0080L
+#define ES_NOHIDESEL 0x0100L
+#define ES_OEMCONVERT 0x0400L
+#define ES_READONLY 0x0800L
+#define ES_WANTRETURN 0x1000L
+#define ES_NUMBER 0x2000L
+
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+#define EM_GETRECT 0x00B2
+#define EM_GETMODIFY 0x00B8
+#define EM_SETMODIFY 0x00B9
+#define EM_REPLACESEL 0x00C2
+#define EM_LIMITTEXT 0x00C5
+#define EM_SETLIMITTEXT EM_LIMITTEXT
+#define EM_SETREADONLY 0x00CF
+#define EM_GETLIMITTEXT 0x00D5
+
+#define EN_SETFOCUS 0x0100
+#define EN_KILLFOCUS 0x0200
+#define EN_CHANGE 0x0300
+#define EN_UPDATE 0x0400
+#define EN_ERRSPACE 0x0500
+#define EN_MAXTEXT 0x0501
+
+// Scroll bars.
+#define SBS_HORZ 0x0000L
+#define SBS_VERT 0x0001L
+#define SBS_TOPALIGN 0x0002L
+#define SBS_LEFTALIGN 0x0002L
+#define SBS_BOTTOMALIGN 0x0004L
+#define SBS_RIGHTALIGN 0x0004L
+#define SBS_SIZEBOX 0x0008L
+
+#define SB_HORZ 0
+#define SB_VERT 1
+#define SB_CTL 2
+#define SB_BOTH 3
+
+#define SB_LINEUP 0
+#define SB_LINELEFT 0
+#define SB_LINEDOWN 1
+#define SB_LINERIGHT 1
+#define SB_PAGEUP 2
+#define SB_PAGELEFT 2
+#define SB_PAGEDOWN 3
+#define SB_PAGERIGHT 3
+#define SB_THUMBPOSITION 4
+#define SB_THUMBTRACK 5
+#define SB_TOP 6
+#define SB_LEFT 6
+#define SB_BOTTOM 7
+#define SB_RIGHT 7
+#define SB_ENDSCROLL 8
+
+#define SBM_SETPOS 0x00E0
+#define SBM_GETPOS 0x00E1
+#define SBM_SETRANGE 0x00E2
+#define SBM_GETRANGE 0x00E3
+#define SBM_ENABLE_ARROWS 0x00E4
+#define SBM_SETRANGEREDRAW 0x00E6
+#define SBM_SETSCROLLINFO 0x00E9
+#define SBM_GETSCROLLINFO 0x00EA
+
+#define SIF_RANGE 0x0001
+#define SIF_PAGE 0x0002
+#define SIF_POS 0x0004
+#define SIF_DISABLENOSCROLL 0x0008
+#define SIF_TRACKPOS 0x0010
+#define SIF_ALL (SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS)
+
+struct SCROLLINFO {
+    UINT cbSize;
+    UINT fMask;
+    int nMin;
+    int nMax;
+    UINT nPage;
+    int nPos;
+    int nTrackPos;
+};
+typedef SCROLLINFO* LPSCROLLINFO;
+typedef const SCROLLINFO* LPCSCROLLINFO;
+
+// Only scroll-bar controls (SB_CTL) have scroll bars here.
+int WINAPI SetScrollPos(HWND window, int bar, int position, BOOL redraw);
+int WINAPI GetScrollPos(HWND window, int bar);
+BOOL WINAPI SetScrollRange(HWND window, int bar, int minimum, int maximum, BOOL redraw);
+BOOL WINAPI GetScrollRange(HWND window, int bar, LPINT minimum, LPINT maximum);
+int WINAPI SetScrollInfo(HWND window, int bar, LPCSCROLLINFO info, BOOL redraw);
+BOOL WINAPI GetScrollInfo(HWND window, int bar, LPSCROLLINFO info);
+
+// Images of statics and buttons.
+#define IMAGE_BITMAP 0
+#define IMAGE_ICON 1
+#define IMAGE_CURSOR 2
+#define LR_DEFAULTCOLOR 0x00000000
+#define LR_CREATEDIBSECTION 0x00002000
+#define LR_DEFAULTSIZE 0x00000040
+#define LR_SHARED 0x00008000
+
+// Bitmaps come as 8-bit DIB sections; icons as LoadIconA gives them.
+HANDLE WINAPI LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags);
+HBITMAP WINAPI LoadBitmapA(HINSTANCE instance, LPCSTR name);
+BOOL WINAPI DrawIcon(HDC dc, int x, int y, HICON icon);
+
+// System colours (the classic scheme).
+#define COLOR_SCROLLBAR 0
+#define COLOR_BACKGROUND 1
+#define COLOR_DESKTOP COLOR_BACKGROUND
+#define COLOR_ACTIVECAPTION 2
+#define COLOR_INACTIVECAPTION 3
+#define COLOR_MENU 4
+#define COLOR_WINDOW 5
+#define COLOR_WINDOWFRAME 6
+#define COLOR_MENUTEXT 7
+#define COLOR_WINDOWTEXT 8
+#define COLOR_CAPTIONTEXT 9
+#define COLOR_ACTIVEBORDER 10
+#define COLOR_INACTIVEBORDER 11
+#define COLOR_APPWORKSPACE 12
+#define COLOR_HIGHLIGHT 13
+#define COLOR_HIGHLIGHTTEXT 14
+#define COLOR_BTNFACE 15
+#define COLOR_3DFACE COLOR_BTNFACE
+#define COLOR_BTNSHADOW 16
+#define COLOR_3DSHADOW COLOR_BTNSHADOW
+#define COLOR_GRAYTEXT 17
+#define COLOR_BTNTEXT 18
+#define COLOR_INACTIVECAPTIONTEXT 19
+#define COLOR_BTNHIGHLIGHT 20
+#define COLOR_BTNHILIGHT COLOR_BTNHIGHLIGHT
+#define COLOR_3DHIGHLIGHT COLOR_BTNHIGHLIGHT
+#define COLOR_3DHILIGHT COLOR_BTNHIGHLIGHT
+#define COLOR_3DDKSHADOW 21
+#define COLOR_3DLIGHT 22
+#define COLOR_INFOTEXT 23
+#define COLOR_INFOBK 24
+
+DWORD WINAPI GetSysColor(int index);
+// A stock brush of the colour; never to be deleted.
+HBRUSH WINAPI GetSysColorBrush(int index);
+
+// 3-D edges and focus rectangles.
+#define BDR_RAISEDOUTER 0x0001
+#define BDR_SUNKENOUTER 0x0002
+#define BDR_RAISEDINNER 0x0004
+#define BDR_SUNKENINNER 0x0008
+#define BDR_OUTER (BDR_RAISEDOUTER | BDR_SUNKENOUTER)
+#define BDR_INNER (BDR_RAISEDINNER | BDR_SUNKENINNER)
+#define EDGE_RAISED (BDR_RAISEDOUTER | BDR_RAISEDINNER)
+#define EDGE_SUNKEN (BDR_SUNKENOUTER | BDR_SUNKENINNER)
+#define EDGE_ETCHED (BDR_SUNKENOUTER | BDR_RAISEDINNER)
+#define EDGE_BUMP (BDR_RAISEDOUTER | BDR_SUNKENINNER)
+
+#define BF_LEFT 0x0001
+#define BF_TOP 0x0002
+#define BF_RIGHT 0x0004
+#define BF_BOTTOM 0x0008
+#define BF_TOPLEFT (BF_TOP | BF_LEFT)
+#define BF_TOPRIGHT (BF_TOP | BF_RIGHT)
+#define BF_BOTTOMLEFT (BF_BOTTOM | BF_LEFT)
+#define BF_BOTTOMRIGHT (BF_BOTTOM | BF_RIGHT)
+#define BF_RECT (BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM)
+#define BF_MIDDLE 0x0800
+#define BF_SOFT 0x1000
+#define BF_ADJUST 0x2000
+#define BF_FLAT 0x4000
+#define BF_MONO 0x8000
+
+BOOL WINAPI DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags);
+BOOL WINAPI DrawFocusRect(HDC dc, const RECT* rect);
+// A one-pixel frame in the brush's colour.
+int WINAPI FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
+
+// Text in a rectangle.
+#define DT_TOP 0x00000000
+#define DT_LEFT 0x00000000
+#define DT_CENTER 0x00000001
+#define DT_RIGHT 0x00000002
+#define DT_VCENTER 0x00000004
+#define DT_BOTTOM 0x00000008
+#define DT_WORDBREAK 0x00000010
+#define DT_SINGLELINE 0x00000020
+#define DT_EXPANDTABS 0x00000040
+#define DT_TABSTOP 0x00000080
+#define DT_NOCLIP 0x00000100
+#define DT_EXTERNALLEADING 0x00000200
+#define DT_CALCRECT 0x00000400
+#define DT_NOPREFIX 0x00000800
+#define DT_INTERNAL 0x00001000
+#define DT_END_ELLIPSIS 0x00008000
+#define DT_HIDEPREFIX 0x00100000
+#define DT_PREFIXONLY 0x00200000
+
+// Returns the height of the text drawn; with DT_CALCRECT it only measures, widening or
+// narrowing the rectangle's right edge and setting its bottom.
+int WINAPI DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format);
+
+// Rectangles.
+BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int bottom);
+BOOL WINAPI SetRectEmpty(LPRECT rect);
+BOOL WINAPI CopyRect(LPRECT destination, const RECT* source);
+BOOL WINAPI InflateRect(LPRECT rect, int dx, int dy);
+BOOL WINAPI OffsetRect(LPRECT rect, int dx, int dy);
+BOOL WINAPI IsRectEmpty(const RECT* rect);
+BOOL WINAPI EqualRect(const RECT* a, const RECT* b);
+BOOL WINAPI PtInRect(const RECT* rect, POINT point);
+BOOL WINAPI IntersectRect(LPRECT destination, const RECT* a, const RECT* b);
+BOOL WINAPI UnionRect(LPRECT destination, const RECT* a, const RECT* b);
 
 // Characters.
 // The next character of a string in the system code page (UTF-8 here); the end stays put.

@@ -4,6 +4,7 @@
 // (the wave-out devices) have due are taken in first, turning into posted messages.
 #include "platform/drivers/display/backend.h"
 #include "platform/host/posix/termination_signals.h"
+#include "platform/user32/input/keyboard_state.h"
 #include "platform/user32/message/queue.h"
 #include "platform/user32/message/sources.h"
 #include "platform/user32/message/timers.h"
@@ -33,6 +34,7 @@ bool Retrieve(const MessageFilter& filter, bool remove, MSG* out) {
     if (found && remove) {
         lastMessageTime = out->time;
         NoteMessageDelivered();
+        NoteRetrievedMessage(*out);
     }
     return found;
 }
