@@ -59,7 +59,10 @@ void OnSettingsCommand(int id, int notification) {
         break;
     case kBigCountEdit:
     case kSmallCountEdit:
-        if (notification == EN_KILLFOCUS) ReadCountEdits(GetDlgItem(dialog, id));
+        // Once closing, the focus leaves the edit as the dialog hides: what was typed after
+        // Enter must not rebuild a scene that is being torn down.
+        if (notification == EN_KILLFOCUS && !settingsDialog.dialogClosing)
+            ReadCountEdits(GetDlgItem(dialog, id));
         break;
     case kUpdatePicturesCommand:
         if (!saverScene.stopping) UpdatePictureStages();
