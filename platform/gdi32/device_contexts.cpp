@@ -12,9 +12,10 @@ HDC NewDC(DcKind kind, HWND window) {
     dc->window = window;
     dc->palette = DefaultPalette();
     dc->brush = StockBrush(WHITE_BRUSH);
+    dc->font = StockFont(SYSTEM_FONT);
     if (kind == DcKind::Memory) dc->bitmap = StockBitmap();
     for (Object* selected : {static_cast<Object*>(dc->palette), static_cast<Object*>(dc->brush),
-                             static_cast<Object*>(dc->bitmap)}) {
+                             static_cast<Object*>(dc->font), static_cast<Object*>(dc->bitmap)}) {
         Reselect(nullptr, selected);
     }
     return static_cast<HDC>(Register(std::move(dc)));
@@ -23,6 +24,7 @@ HDC NewDC(DcKind kind, HWND window) {
 void Free(DeviceContext* dc) {
     Reselect(dc->palette, nullptr);
     Reselect(dc->brush, nullptr);
+    Reselect(dc->font, nullptr);
     Reselect(dc->bitmap, nullptr);
     Destroy(dc);
 }

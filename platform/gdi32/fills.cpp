@@ -1,6 +1,5 @@
 // Solid brushes and rectangle fills.
 #include <algorithm>
-#include <array>
 
 #include "platform/gdi32/colour_translation.h"
 #include "platform/gdi32/draw_target.h"
@@ -9,20 +8,12 @@ using namespace platform::gdi;
 
 namespace {
 
-// A brush handle of 1 to 21 stands for a system colour (COLOR_* + 1), as in a window
-// class's background; these are the classic default scheme.
+// A brush handle of 1 to 25 stands for a system colour (COLOR_* + 1), as in a window
+// class's background.
 bool SystemColourOfBrush(HBRUSH brush, COLORREF* colour) {
-    static const std::array<COLORREF, 21> scheme = {
-        RGB(192, 192, 192), RGB(0, 128, 128),   RGB(0, 0, 128),     RGB(128, 128, 128),
-        RGB(192, 192, 192), RGB(255, 255, 255), RGB(0, 0, 0),       RGB(0, 0, 0),
-        RGB(0, 0, 0),       RGB(255, 255, 255), RGB(192, 192, 192), RGB(192, 192, 192),
-        RGB(128, 128, 128), RGB(0, 0, 128),     RGB(255, 255, 255), RGB(192, 192, 192),
-        RGB(128, 128, 128), RGB(128, 128, 128), RGB(0, 0, 0),       RGB(192, 192, 192),
-        RGB(255, 255, 255),
-    };
     uintptr_t value = reinterpret_cast<uintptr_t>(brush);
-    if (value < 1 || value > scheme.size()) return false;
-    *colour = scheme[value - 1];
+    if (value < 1 || value > COLOR_INFOBK + 1) return false;
+    *colour = GetSysColor(static_cast<int>(value - 1));
     return true;
 }
 

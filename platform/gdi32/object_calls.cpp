@@ -24,6 +24,13 @@ HGDIOBJ SelectBrush(DeviceContext& dc, Brush& brush) {
     return HandleOf(previous);
 }
 
+HGDIOBJ SelectFont(DeviceContext& dc, Font& font) {
+    Font* previous = dc.font;
+    Reselect(previous, &font);
+    dc.font = &font;
+    return HandleOf(previous);
+}
+
 void DescribeBitmap(const Bitmap& bitmap, BITMAP* out) {
     *out = BITMAP{};
     out->bmWidth = bitmap.width;
@@ -77,6 +84,13 @@ int GetBrushObject(const Brush& brush, int size, LPVOID buffer) {
     return sizeof(LOGBRUSH);
 }
 
+int GetFontObject(const Font& font, int size, LPVOID buffer) {
+    if (!buffer) return sizeof(LOGFONTA);
+    if (size < static_cast<int>(sizeof(LOGFONTA))) return 0;
+    std::memcpy(buffer, &font.logFont, sizeof font.logFont);
+    return sizeof(LOGFONTA);
+}
+
 } // namespace
 
 HGDIOBJ WINAPI SelectObject(HDC dcHandle, HGDIOBJ object) {
@@ -84,6 +98,7 @@ HGDIOBJ WINAPI SelectObject(HDC dcHandle, HGDIOBJ object) {
     if (!dc) return nullptr;
     if (Bitmap* bitmap = AsBitmap(object)) return SelectBitmap(*dc, *bitmap);
     if (Brush* brush = AsBrush(object)) return SelectBrush(*dc, *brush);
+    if (Font* font = AsFont(object)) return SelectFont(*dc, *font);
     return nullptr; // palettes go through SelectPalette, DCs cannot be selected
 }
 
@@ -103,6 +118,7 @@ int WINAPI GetObjectA(HANDLE handle, int size, LPVOID buffer) {
     if (Bitmap* bitmap = AsBitmap(handle)) return GetBitmapObject(*bitmap, size, buffer);
     if (Palette* palette = AsPalette(handle)) return GetPaletteObject(*palette, size, buffer);
     if (Brush* brush = AsBrush(handle)) return GetBrushObject(*brush, size, buffer);
+    if (Font* font = AsFont(handle)) return GetFontObject(*font, size, buffer);
     return 0;
 }
 
@@ -116,6 +132,8 @@ DWORD WINAPI GetObjectType(HGDIOBJ handle) {
         return OBJ_PAL;
     case Kind::Brush:
         return OBJ_BRUSH;
+    case Kind::Font:
+        return OBJ_FONT;
     case Kind::DeviceContext:
         return static_cast<DeviceContext*>(object)->dcKind == DcKind::Memory ? OBJ_MEMDC : OBJ_DC;
     }
@@ -124,6 +142,7 @@ DWORD WINAPI GetObjectType(HGDIOBJ handle) {
 
 HGDIOBJ WINAPI GetStockObject(int index) {
     if (index == DEFAULT_PALETTE) return HandleOf(DefaultPalette());
+    if (Font* font = StockFont(index)) return HandleOf(font);
     return HandleOf(StockBrush(index));
 }
 
@@ -137,6 +156,8 @@ HGDIOBJ WINAPI GetCurrentObject(HDC dcHandle, UINT type) {
         return HandleOf(dc->palette);
     case OBJ_BRUSH:
         return HandleOf(dc->brush);
+    case OBJ_FONT:
+        return HandleOf(dc->font);
     default:
         return nullptr;
     }

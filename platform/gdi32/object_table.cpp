@@ -1,4 +1,5 @@
 // The table of live GDI objects and the stock objects.
+#include <cstring>
 #include <unordered_map>
 
 #include "platform/gdi32/objects.h"
@@ -25,6 +26,15 @@ Brush* MakeStockBrush(COLORREF colour, bool hollow) {
     brush->colour = colour;
     brush->hollow = hollow;
     return brush;
+}
+
+Font* MakeStockFont(LONG height, LONG weight, BYTE pitch, const char* face) {
+    Font* font = MakeStock<Font>();
+    font->logFont.lfHeight = height;
+    font->logFont.lfWeight = weight;
+    font->logFont.lfPitchAndFamily = pitch;
+    std::strncpy(font->logFont.lfFaceName, face, LF_FACESIZE - 1);
+    return font;
 }
 
 } // namespace
@@ -71,6 +81,28 @@ Brush* StockBrush(int index) {
         MakeStockBrush(RGB(0, 0, 0), false),       MakeStockBrush(0, true),
     };
     return index >= WHITE_BRUSH && index <= NULL_BRUSH ? brushes[index] : nullptr;
+}
+
+// The GUI font is the dialogs' 8 points at 96 dots per inch; the system font is the bold
+// 16-pixel face of a DC nobody chose a font for.
+Font* StockFont(int index) {
+    static Font* fixed = MakeStockFont(-12, FW_NORMAL, FIXED_PITCH, "DejaVu Sans Mono");
+    static Font* system = MakeStockFont(16, FW_BOLD, VARIABLE_PITCH, "System");
+    static Font* gui = MakeStockFont(-11, FW_NORMAL, VARIABLE_PITCH, "MS Shell Dlg");
+    switch (index) {
+    case OEM_FIXED_FONT:
+    case ANSI_FIXED_FONT:
+    case SYSTEM_FIXED_FONT:
+        return fixed;
+    case SYSTEM_FONT:
+    case DEVICE_DEFAULT_FONT:
+        return system;
+    case ANSI_VAR_FONT:
+    case DEFAULT_GUI_FONT:
+        return gui;
+    default:
+        return nullptr;
+    }
 }
 
 void Reselect(Object* from, Object* to) {

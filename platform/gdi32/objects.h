@@ -10,7 +10,7 @@
 
 namespace platform::gdi {
 
-enum class Kind { Bitmap, Palette, Brush, DeviceContext };
+enum class Kind { Bitmap, Palette, Brush, Font, DeviceContext };
 
 struct Object {
     explicit Object(Kind kind) : kind(kind) {}
@@ -50,6 +50,12 @@ struct Brush : Object {
     bool hollow = false;
 };
 
+// A logical font; the face it is drawn with is chosen when text is drawn (font_faces.h).
+struct Font : Object {
+    Font() : Object(Kind::Font) {}
+    LOGFONTA logFont{};
+};
+
 enum class DcKind { Screen, Window, Memory };
 
 struct DeviceContext : Object {
@@ -60,7 +66,11 @@ struct DeviceContext : Object {
     Palette* palette = nullptr;
     bool paletteBackground = false; // selected with bForceBackground
     Brush* brush = nullptr;
+    Font* font = nullptr;
     int stretchMode = BLACKONWHITE;
+    COLORREF textColour = RGB(0, 0, 0);
+    COLORREF backgroundColour = RGB(255, 255, 255);
+    int backgroundMode = OPAQUE;
 };
 
 // Takes ownership; the handle is the object's address.
@@ -81,6 +91,9 @@ inline Palette* AsPalette(HGDIOBJ handle) {
 inline Brush* AsBrush(HGDIOBJ handle) {
     return As<Brush>(handle, Kind::Brush);
 }
+inline Font* AsFont(HGDIOBJ handle) {
+    return As<Font>(handle, Kind::Font);
+}
 inline DeviceContext* AsDC(HDC handle) {
     return As<DeviceContext>(handle, Kind::DeviceContext);
 }
@@ -92,6 +105,7 @@ inline HGDIOBJ HandleOf(Object* object) {
 Palette* DefaultPalette();
 Bitmap* StockBitmap();
 Brush* StockBrush(int index); // null for an index that is not a brush
+Font* StockFont(int index);   // likewise for fonts
 
 // Moves a selection from one object to another.
 void Reselect(Object* from, Object* to);

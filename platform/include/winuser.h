@@ -337,6 +337,7 @@ struct WINDOWPOS {
 
 // Hit-test results.
 #define HTERROR (-2)
+#define HTTRANSPARENT (-1)
 #define HTNOWHERE 0
 #define HTCLIENT 1
 #define HTCAPTION 2
@@ -949,6 +950,8 @@ HBRUSH WINAPI GetSysColorBrush(int index);
 
 BOOL WINAPI DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags);
 BOOL WINAPI DrawFocusRect(HDC dc, const RECT* rect);
+// A one-pixel frame in the brush's colour.
+int WINAPI FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
 
 // Text in a rectangle.
 #define DT_TOP 0x00000000
@@ -981,6 +984,7 @@ BOOL WINAPI CopyRect(LPRECT destination, const RECT* source);
 BOOL WINAPI InflateRect(LPRECT rect, int dx, int dy);
 BOOL WINAPI OffsetRect(LPRECT rect, int dx, int dy);
 BOOL WINAPI IsRectEmpty(const RECT* rect);
+BOOL WINAPI EqualRect(const RECT* a, const RECT* b);
 BOOL WINAPI PtInRect(const RECT* rect, POINT point);
 BOOL WINAPI IntersectRect(LPRECT destination, const RECT* a, const RECT* b);
 BOOL WINAPI UnionRect(LPRECT destination, const RECT* a, const RECT* b);

@@ -75,6 +75,15 @@ LRESULT SystemKeyDown(HWND window, WPARAM virtualKey, LPARAM lParam) {
     return 0;
 }
 
+// Controls are drawn in the window text colour on the button face; edits on the window colour.
+LRESULT ControlColours(UINT message, HDC dc) {
+    int background =
+        message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ? COLOR_WINDOW : COLOR_BTNFACE;
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(background));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
+}
+
 LRESULT Paint(HWND window) {
     PAINTSTRUCT paint;
     if (BeginPaint(window, &paint)) EndPaint(window, &paint);
@@ -118,6 +127,14 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM l
         return HTCLIENT;
     case WM_SYSKEYDOWN:
         return SystemKeyDown(window, wParam, lParam);
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return ControlColours(message, reinterpret_cast<HDC>(wParam));
     case WM_HELP:
     case WM_CONTEXTMENU:
         return ForwardToParent(window, message, wParam, lParam);

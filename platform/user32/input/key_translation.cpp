@@ -29,9 +29,9 @@ constexpr KeyCharacters kKeys[] = {
 
 // 0 for keys that make no character.
 char CharacterFor(UINT virtualKey) {
-    bool shift = IsKeyDown(VK_SHIFT);
+    bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
     if (virtualKey >= 'A' && virtualKey <= 'Z') {
-        if (IsKeyDown(VK_CONTROL)) return static_cast<char>(virtualKey - 'A' + 1);
+        if (GetKeyState(VK_CONTROL) & 0x8000) return static_cast<char>(virtualKey - 'A' + 1);
         bool upper = shift != ((GetKeyState(VK_CAPITAL) & 1) != 0);
         return static_cast<char>(upper ? virtualKey : std::tolower(virtualKey));
     }

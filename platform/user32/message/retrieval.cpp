@@ -4,6 +4,7 @@
 // into posted messages.
 #include "platform/drivers/display/backend.h"
 #include "platform/host/posix/termination_signals.h"
+#include "platform/user32/input/keyboard_state.h"
 #include "platform/user32/message/queue.h"
 #include "platform/user32/message/timers.h"
 #include "platform/user32/message/wait.h"
@@ -31,6 +32,7 @@ bool Retrieve(const MessageFilter& filter, bool remove, MSG* out) {
     if (found && remove) {
         lastMessageTime = out->time;
         NoteMessageDelivered();
+        NoteRetrievedMessage(*out);
     }
     return found;
 }

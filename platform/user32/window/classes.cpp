@@ -1,11 +1,13 @@
 // RegisterClassA and friends. Class names compare without regard to case, as on Windows;
-// a class can be named by its atom through MAKEINTRESOURCEA.
+// a class can be named by its atom through MAKEINTRESOURCEA. The system's own classes come
+// after the program's, which may not take their names.
 #include <algorithm>
 #include <strings.h>
 #include <vector>
 
 #include "platform/kernel32/string_copy.h"
 #include "platform/user32/window/class_table.h"
+#include "platform/user32/window/system_classes.h"
 #include "platform/user32/window/table.h"
 
 namespace platform {
@@ -61,7 +63,7 @@ std::shared_ptr<WindowClass> MakeClass(const WNDCLASSA& info) {
 std::shared_ptr<const WindowClass> FindWindowClass(LPCSTR nameOrAtom) {
     if (!nameOrAtom) return nullptr;
     auto entry = FindEntry(nameOrAtom);
-    return entry == Classes().classes.end() ? nullptr : *entry;
+    return entry == Classes().classes.end() ? FindSystemClass(nameOrAtom) : *entry;
 }
 
 void ForgetWindowClasses() {

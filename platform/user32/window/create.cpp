@@ -12,6 +12,8 @@ namespace {
 
 constexpr LRESULT kCreationRefused = -1;
 
+bool childrenAtBottom = false;
+
 struct Placement {
     RECT rect;
     HWND parent;
@@ -55,7 +57,11 @@ HWND MakeRecord(const std::shared_ptr<const WindowClass>& windowClass, DWORD exS
     window.instance = instance;
     window.id = window.IsChild() ? reinterpret_cast<LONG_PTR>(menu) : 0;
     window.extraBytes.assign(static_cast<size_t>(windowClass->info.cbWndExtra), 0);
-    RaiseWindow(window);
+    if (childrenAtBottom && window.IsChild()) {
+        LowerWindow(window);
+    } else {
+        RaiseWindow(window);
+    }
     return window.handle;
 }
 
@@ -84,6 +90,11 @@ void AnnounceGeometry(HWND window) {
 }
 
 } // namespace
+
+void PlaceNewChildrenAtBottom(bool atBottom) {
+    childrenAtBottom = atBottom;
+}
+
 } // namespace platform
 
 using namespace platform;

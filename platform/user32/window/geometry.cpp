@@ -28,13 +28,25 @@ bool CanBeHit(const Window& window) {
     return window.IsVisible() && !(window.style & WS_DISABLED);
 }
 
+// A child that answers WM_NCHITTEST with HTTRANSPARENT (a group box, a label) lets the
+// point through to the windows under it.
+bool IsTransparentAt(HWND child, POINT screen) {
+    return SendMessageA(child, WM_NCHITTEST, 0,
+                        MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y))) ==
+           HTTRANSPARENT;
+}
+
 // The deepest enabled, visible child under a point given in the window's client coordinates.
-HWND DeepestChildAt(const Window& window, POINT point) {
-    for (auto child = window.children.rbegin(); child != window.children.rend(); ++child) {
+HWND DeepestChildAt(const Window& window, POINT point, POINT screen) {
+    std::vector<HWND> children = window.children; // hit testing may change the list
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
         const Window* record = FindWindowRecord(*child);
         if (!record || !CanBeHit(*record) || !Contains(record->rect, point)) continue;
-        return DeepestChildAt(*record,
-                              POINT{point.x - record->rect.left, point.y - record->rect.top});
+        if (IsTransparentAt(*child, screen)) continue;
+        record = FindWindowRecord(*child);
+        if (!record) continue;
+        return DeepestChildAt(
+            *record, POINT{point.x - record->rect.left, point.y - record->rect.top}, screen);
     }
     return window.handle;
 }
@@ -118,8 +130,8 @@ HWND WINAPI WindowFromPoint(POINT point) {
     for (auto top = order.rbegin(); top != order.rend(); ++top) {
         const Window* record = FindWindowRecord(*top);
         if (!record || !CanBeHit(*record) || !Contains(record->rect, point)) continue;
-        return DeepestChildAt(*record,
-                              POINT{point.x - record->rect.left, point.y - record->rect.top});
+        return DeepestChildAt(
+            *record, POINT{point.x - record->rect.left, point.y - record->rect.top}, point);
     }
     return DesktopWindow().handle;
 }

@@ -49,11 +49,21 @@ RECT ClientArea(const Window& window) {
     return RECT{0, 0, window.Width(), window.Height()};
 }
 
+// Without WS_CLIPCHILDREN a window's painting covers its children, so the part of them that
+// the area overlaps is invalid too, as on Windows.
 void Invalidate(Window& window, const RECT* rect, bool erase) {
     RECT area = rect ? Intersection(*rect, ClientArea(window)) : ClientArea(window);
     if (IsEmpty(area)) return;
     window.update = Union(window.update, area);
     window.eraseBackground = window.eraseBackground || erase;
+    if (window.style & WS_CLIPCHILDREN) return;
+    for (HWND handle : window.children) {
+        Window* child = FindWindowRecord(handle);
+        if (!child || !child->IsVisible()) continue;
+        RECT inChild{area.left - child->rect.left, area.top - child->rect.top,
+                     area.right - child->rect.left, area.bottom - child->rect.top};
+        Invalidate(*child, &inChild, erase);
+    }
 }
 
 HWND FindInvalid(const std::vector<HWND>& windows, const MessageFilter& filter) {
