@@ -2,7 +2,12 @@
 // control does to the running scene, and what OK and Cancel store.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "app/SaverScene.h"
 #include "app/Settings.h"
@@ -20,11 +25,22 @@ struct StoredSettings {
 class SettingsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
+#ifndef _WIN32
+        // Test programs run side by side: each process stores its settings in a file of its own.
+        registryFile = std::string("dialog-test-") + std::to_string(getpid()) + ".reg";
+        setenv("LUMARIS_REGISTRY", registryFile.c_str(), 1);
+#endif
         settingsDialog = SettingsDialogState{};
         SelectSettingsKey(nullptr, kSettingsKeyPath);
         Store({3, 5, 1, 0, 1, 0});
     }
-    void TearDown() override { TearDownScene(); }
+    void TearDown() override {
+        TearDownScene();
+#ifndef _WIN32
+        std::remove(registryFile.c_str());
+#endif
+    }
+    std::string registryFile;
 
     static void Store(const StoredSettings& s) {
         WriteSetting(kBigCountSetting, s.big);
