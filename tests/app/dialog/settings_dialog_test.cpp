@@ -14,7 +14,7 @@
 #include "app/SettingsDialog.h"
 #include "platform/win32.h"
 #include "shell/SaverHooks.h"
-#include "tests/app/dialog_script.h"
+#include "tests/app/dialog/dialog_script.h"
 
 namespace {
 
