@@ -1,6 +1,7 @@
 // The self-posted frame loop. Nesting comes only from the drain dispatching messages; the two
 // guards keep a nested tick from drawing or reposting, so exactly one tick circulates.
 #include "app/SaverScene.h"
+#include "app/SettingsDialog.h"
 #include "app/SpriteMotion.h"
 #include "engine/core/mDirector.h"
 
@@ -19,7 +20,8 @@ void DrainWindowMessages(HWND window) {
 void StepScene(int& frameCounter) {
     SaverScene& scene = saverScene;
     if (!scene.stage) return;
-    if (frameCounter % kColourStepEvery == 0) AnimateColours(scene.colours, SceneColourTargets());
+    if (frameCounter % kColourStepEvery == 0 && AnimateColours(scene.colours, SceneColourTargets()))
+        ShowAnimatedHue();
     ++frameCounter;
     MoveSprites(scene.field);
     scene.stage->Update();

@@ -6,6 +6,7 @@
 #include "app/RenderWindow.h"
 #include "app/SettingRules.h"
 #include "app/Settings.h"
+#include "app/SettingsDialog.h"
 #include "app/SpritePopulation.h"
 #include "engine/core/mDirector.h"
 #include "shell/ShellState.h"
@@ -154,5 +155,10 @@ ColourTargets SceneColourTargets() {
     ColourTargets targets;
     targets.stage = saverScene.stage;
     targets.headerBitmap = saverScene.headerBitmap;
+    // The settings dialog's pictures follow the colours while the dialog hosts the scene.
+    if (settingsDialog.dialogActive) {
+        targets.pictureStages[0] = settingsDialog.pictureStageBig;
+        targets.pictureStages[1] = settingsDialog.pictureStageSmall;
+    }
     return targets;
 }

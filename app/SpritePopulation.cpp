@@ -2,26 +2,13 @@
 
 #include <new>
 
+#include "app/FlicResource.h"
 #include "app/SpriteMotion.h"
 #include "engine/core/mDirector.h"
 #include "engine/core/mSpriteImage.h"
 #include "engine/media/mImageFlic.h"
 
 namespace {
-
-// The shared image of one kind read from its resource, or null.
-mImageFlic* OpenSpriteImage(int resource) {
-    const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(resource), "flic");
-    const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
-    void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) return nullptr;
-    auto* image = new (std::nothrow) mImageFlic;
-    if (!image) return nullptr;
-    if (image->OpenMemory(bytes, LONG(SizeofResource(nullptr, found))) && image->ReadHeader())
-        return image;
-    delete image;
-    return nullptr;
-}
 
 double RandomCoordinate(SaverRandom& random, int extent) {
     random.Discard(10);
@@ -65,12 +52,12 @@ bool CreateSprites(SpriteField& field, mDirector& stage) {
     const int half = (field.smallCount + 1) / 2;
     mImageFlic* small = nullptr;
     if (field.smallCount >= 1) {
-        small = OpenSpriteImage(kSmallSpriteResource);
+        small = OpenFlicResource(kSmallSpriteResource);
         opened = small != nullptr;
         if (small) next = CreateRun(field, stage, small, next, half);
     }
     if (field.bigCount > 0) {
-        mImageFlic* big = OpenSpriteImage(kBigSpriteResource);
+        mImageFlic* big = OpenFlicResource(kBigSpriteResource);
         opened = opened && big;
         if (big) next = CreateRun(field, stage, big, next, field.bigCount);
         ReleaseIfUnheld(big);

@@ -8,10 +8,12 @@
 // After windows.h, whose types they use.
 #include <commctrl.h>
 #include <mmsystem.h>
+#include <shellapi.h>
 #include <vfw.h>
 #else
 #include "platform/include/commctrl.h"
 #include "platform/include/mmsystem.h"
+#include "platform/include/shellapi.h"
 #include "platform/include/winbase.h"
 #include "platform/include/windef.h"
 #include "platform/include/wingdi.h"

@@ -71,3 +71,7 @@ BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA versionInfo);
 // The whole command line as one string, program path first; empty until the process entry
 // has set it.
 LPSTR WINAPI GetCommandLineA(void);
+
+// Kernel object handles (processes, files, events): none are handed out here, so closing one
+// always fails.
+BOOL WINAPI CloseHandle(HANDLE object);

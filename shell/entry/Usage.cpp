@@ -13,7 +13,7 @@ constexpr char kModes[] = R"(usage: lumaris [MODE] [SETTINGS]
 Modes:
   /s                  full screen; ends on a key, a click or a mouse drift of over 50 pixels
   /p N                preview inside window N
-  /c, none            settings dialog (not available yet: exits with 255)
+  /c, none            settings dialog
   --root              full screen, inside the X window named by XSCREENSAVER_WINDOW when set
   --window-id ID      preview scaled into X window ID (0x... or decimal)
   --record OUT.gif    N seconds (1 to 86400) of the saver on the headless display, as an

@@ -95,8 +95,8 @@ TEST(RcParser, ReadsNamesTypesAndOptions) {
 
 TEST(RcParser, RefusesWhatItCannotBuildWithTheLine) {
     const std::pair<const char*, const char*> cases[] = {
-        {"1 flic \"a.flc\"\n100 DIALOG 0, 0, 10, 10\n",
-         "line 2: unsupported resource type 'DIALOG'"},
+        {"1 flic \"a.flc\"\n100 DIALOGEX 0, 0, 10, 10\n",
+         "line 2: unsupported resource type 'DIALOGEX'"},
         {"LANGUAGE 9, 1\n", "line 1: unknown statement 'LANGUAGE'"},
         {"hello world\n", "line 1: expected a file name"},
         {"hello world\n2 flic \"b.flc\"\n", "line 1: expected a file name"},

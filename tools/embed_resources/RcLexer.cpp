@@ -11,7 +11,7 @@ bool IsSpace(char c) {
 }
 
 bool EndsWord(char c) {
-    return !c || IsSpace(c) || c == '"' || c == ',' || c == '{' || c == '}';
+    return !c || IsSpace(c) || c == '"' || c == ',' || c == '|' || c == '{' || c == '}';
 }
 
 // Unknown escapes keep their backslash, so Windows paths survive.
@@ -127,6 +127,9 @@ Token RcLexer::Next() {
     case ',':
         ++at;
         return {Token::Kind::Comma, ",", line};
+    case '|':
+        ++at;
+        return {Token::Kind::Bar, "|", line};
     case '{':
         ++at;
         return {Token::Kind::Open, "{", line};

@@ -5,7 +5,7 @@
 namespace embed {
 
 struct Token {
-    enum class Kind { Word, String, Comma, Open, Close, End, Invalid };
+    enum class Kind { Word, String, Comma, Bar, Open, Close, End, Invalid };
     Kind kind;
     std::string text; // a word, a string's decoded text, or what was wrong
     int line;

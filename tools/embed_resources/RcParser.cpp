@@ -4,11 +4,9 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "tools/embed_resources/RcLexer.h"
+#include "tools/embed_resources/RcParserCore.h"
 
 namespace embed {
-
-namespace {
 
 std::string Upper(std::string text) {
     for (char& c : text)
@@ -22,11 +20,12 @@ bool IsKeyword(const std::string& word, std::initializer_list<const char*> keywo
                        [&](const char* keyword) { return upper == keyword; });
 }
 
-// Load and memory options that a resource compiler accepts and that mean nothing here.
 bool IsMemoryOption(const std::string& word) {
     return IsKeyword(word, {"PRELOAD", "LOADONCALL", "FIXED", "MOVEABLE", "DISCARDABLE", "PURE",
                             "IMPURE", "SHARED", "NONSHARED"});
 }
+
+namespace {
 
 // Statements of the resource language that the embedder does not build.
 bool IsUnsupportedStatement(const std::string& word) {
@@ -35,7 +34,8 @@ bool IsUnsupportedStatement(const std::string& word) {
                             "BEGIN", "END", "STRINGTABLE", "CHARACTERISTICS", "VERSION"});
 }
 
-// Decimal or 0x hexadecimal, with the optional L suffix of resource scripts.
+} // namespace
+
 bool ParseNumber(const std::string& word, uint16_t& number) {
     std::string digits = word;
     if (!digits.empty() && (digits.back() == 'L' || digits.back() == 'l')) digits.pop_back();
@@ -46,36 +46,6 @@ bool ParseNumber(const std::string& word, uint16_t& number) {
     number = static_cast<uint16_t>(value);
     return true;
 }
-
-class Parser {
-public:
-    Parser(const std::string& source, RcScript& script) : lexer(source), script(script) {
-        Advance();
-    }
-
-    bool Run(std::string& error);
-
-private:
-    void Advance() { token = lexer.Next(); }
-    bool Fail(const std::string& message) { return FailAt(token.line, message); }
-    bool FailAt(int line, const std::string& message);
-    bool Is(Token::Kind kind) const { return token.kind == kind; }
-    bool IsWord(const char* keyword) const {
-        return Is(Token::Kind::Word) && Upper(token.text) == keyword;
-    }
-    bool Statement();
-    bool StringTable();
-    bool StringEntryLine();
-    bool FileStatement();
-    bool Name(ResourceName& name);
-    bool TypeOf(FileResource& resource);
-    bool FileResourceUnique(const FileResource& resource);
-
-    RcLexer lexer;
-    RcScript& script;
-    Token token;
-    std::string problem;
-};
 
 // A token the lexer could not read explains the failure better than what was expected.
 bool Parser::FailAt(int line, const std::string& message) {
@@ -171,6 +141,7 @@ bool Parser::FileStatement() {
     FileResource resource;
     resource.line = token.line;
     Name(resource.name);
+    if (IsWord("DIALOG")) return DialogStatement(resource.name, resource.line);
     if (!TypeOf(resource)) return false;
     while (Is(Token::Kind::Word) && IsMemoryOption(token.text))
         Advance();
@@ -184,8 +155,6 @@ bool Parser::FileStatement() {
     Advance();
     return true;
 }
-
-} // namespace
 
 bool ParseRcScript(const std::string& source, RcScript& script, std::string& error) {
     return Parser(source, script).Run(error);

@@ -1,6 +1,6 @@
 // Reads the statements of a resource script that the embedder supports: file resources
 // (`name TYPE "path"`, with ICON and BITMAP handled as a resource compiler does) and
-// STRINGTABLE blocks.
+// STRINGTABLE blocks, and DIALOG templates.
 #pragma once
 #include <string>
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/embed_resources/DialogTemplate.h"
 #include "tools/embed_resources/ResourceName.h"
 
 namespace embed {
@@ -26,8 +27,15 @@ struct StringEntry {
     std::string text;
 };
 
+struct DialogResource {
+    ResourceName name;
+    DialogTemplate dialog;
+    int line;
+};
+
 struct RcScript {
     std::vector<FileResource> files;
+    std::vector<DialogResource> dialogs;
     std::vector<StringEntry> strings;
 };
 

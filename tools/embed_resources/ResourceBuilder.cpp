@@ -92,6 +92,9 @@ bool BuildResources(const RcScript& script, const std::string& baseDirectory,
             return false;
         }
     }
+    for (const DialogResource& dialog : script.dialogs)
+        built.resources.push_back(
+            {ResourceName::Number(kTypeDialog), dialog.name, CompileDialog(dialog.dialog)});
     built.strings = script.strings;
     return true;
 }

@@ -21,6 +21,7 @@ struct ResourceName {
 // Integer types of the Windows resource directory.
 constexpr uint16_t kTypeIcon = 3;
 constexpr uint16_t kTypeBitmap = 2;
+constexpr uint16_t kTypeDialog = 5;
 constexpr uint16_t kTypeRcData = 10;
 constexpr uint16_t kTypeGroupIcon = 14;
 

@@ -1,0 +1,5 @@
+#include "platform/include/winbase.h"
+
+BOOL WINAPI CloseHandle(HANDLE) {
+    return FALSE;
+}
