@@ -2,6 +2,7 @@
 
 #include "engine/core/mDirector.h"
 #include "engine/media/mImage.h"
+#include "engine/media/mImageBitmap.h"
 
 namespace {
 
@@ -119,7 +120,10 @@ void mSpriteImage::StepFrame(DWORD& lateness) {
     const DWORD frameCount = DWORD(image->formatInfo->frameCount);
     state &= ~DWORD(Repeat);
     period = 0;
-    frame += 1;
+    if (program)
+        RunProgram();
+    else
+        frame += 1;
     if (frame >= frameCount) {
         if (!Has(Loop)) {
             // A stopped animation is no longer timed.
@@ -130,7 +134,8 @@ void mSpriteImage::StepFrame(DWORD& lateness) {
         frame = 0;
     }
     image->SeekFrame(LONG(frame), 0);
-    period = ScaledPeriod(DWORD(playback.frameTime));
+    // A DELAY of the script stands for this step's frame time.
+    period = ScaledPeriod(period != 0 ? period : DWORD(playback.frameTime));
     if (!Has(CatchUp) || period == 0) return;
     if (lateness >= period) {
         lateness -= period;
@@ -182,4 +187,19 @@ void mSpriteImage::ApplyPaletteRule() {
     const PlaybackInfo& playback = *image->playbackInfo;
     if (director && playback.paletteChanged && !playback.remap)
         director->SetPalette(playback.palette, 0, 256);
+}
+
+// The same text is read twice: as a script, then, for a composite image, as the description
+// of its cells. A closed stream has nothing to read again (and seeking it would report).
+int mSpriteImage::LoadScript(mFile* stream) {
+    if (!stream || !stream->State()->open) return 1;
+    const StreamState& text = *stream->State();
+    const LONG start = text.bufferOffset + LONG(text.current - text.bufferStart);
+    mSprite::LoadScript(stream);
+    stream->Seek(start, 0);
+    if (image && image->formatInfo->typeTag == kCompositeTag) {
+        if (auto* composite = dynamic_cast<mImageBitmap*>(image))
+            composite->ParseDescription(stream);
+    }
+    return 1;
 }
