@@ -6,6 +6,7 @@
 #include "engine/media/ImageFactory.h"
 #include "engine/media/mImageBitmap.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -109,15 +110,25 @@ private:
         return true;
     }
 
-    // A frame that changed nothing has an empty changed rectangle; its cell is kept and
-    // redraws whole instead of being refused as a bad rectangle.
-    const RECT* Changed() const {
-        const bool empty = changed.left >= changed.right || changed.top >= changed.bottom;
-        return changedFromImage && empty ? nullptr : &changed;
+    // The image's changed rectangle is in frame pixels, a cell's relative to its source
+    // rectangle. A cell the frame changed nothing of redraws whole rather than being refused
+    // as a bad rectangle. False: no changed rectangle to give.
+    bool CellChanged(RECT* relative) const {
+        *relative = changed;
+        if (!changedFromImage) return true;
+        const LONG left = std::max<LONG>(source.left, 0), top = std::max<LONG>(source.top, 0);
+        const LONG right = std::min(source.right, frame->info->width);
+        const LONG bottom = std::min(source.bottom, frame->info->height);
+        if (left >= right || top >= bottom) return false; // a bad source, reported as such
+        *relative = {std::max(changed.left, left) - left, std::max(changed.top, top) - top,
+                     std::min(changed.right, right) - left, std::min(changed.bottom, bottom) - top};
+        return relative->left < relative->right && relative->top < relative->bottom;
     }
 
     bool AddCurrentCell() {
-        return owner.AddCell(frame, &source, originX, originY, time, Changed());
+        RECT relative;
+        const bool given = CellChanged(&relative);
+        return owner.AddCell(frame, &source, originX, originY, time, given ? &relative : nullptr);
     }
 
     void CutRect(const char* value) {
