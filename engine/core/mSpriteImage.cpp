@@ -4,10 +4,20 @@
 #include "engine/media/mImage.h"
 #include "engine/media/mImageBitmap.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Scripts place sprites anywhere: a frame near the ends of the coordinate range stays there
+// instead of overflowing into view.
+RECT Saturated(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    auto clamp = [](int64_t v) { return LONG(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+    return {clamp(left), clamp(top), clamp(right), clamp(bottom)};
 }
 
 } // namespace
@@ -159,8 +169,9 @@ void mSpriteImage::SetPosition(LONG newX, LONG newY, LONG newZ) {
     if (!Has(Hidden) && director) {
         if (SameRect(fresh, rect)) {
             const RECT& changed = image->playbackInfo->changed;
-            const RECT shifted = {changed.left + fresh.left, changed.top + fresh.top,
-                                  changed.right + fresh.left, changed.bottom + fresh.top};
+            const RECT shifted =
+                Saturated(int64_t(changed.left) + fresh.left, int64_t(changed.top) + fresh.top,
+                          int64_t(changed.right) + fresh.left, int64_t(changed.bottom) + fresh.top);
             director->Invalidate(shifted);
         } else {
             director->Invalidate(fresh);
@@ -173,13 +184,13 @@ void mSpriteImage::SetPosition(LONG newX, LONG newY, LONG newZ) {
 
 RECT mSpriteImage::FrameRect() const {
     const PlaybackInfo& playback = *image->playbackInfo;
-    LONG left = x - originX;
-    LONG top = y - originY;
+    int64_t left = int64_t(x) - originX;
+    int64_t top = int64_t(y) - originY;
     if (useImageOrigin) {
         left -= playback.originX;
         top -= playback.originY;
     }
-    return {left, top, left + playback.width, top + playback.height};
+    return Saturated(left, top, left + playback.width, top + playback.height);
 }
 
 // An image that is not remapped into the stage's colours imposes its own on the stage.
