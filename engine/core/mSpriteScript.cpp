@@ -4,6 +4,7 @@
 #include "engine/core/mScript.h"
 #include "engine/core/mSprite.h"
 #include "engine/media/DecimalText.h"
+#include "engine/media/mAudioWAV.h"
 #include "engine/media/mFile.h"
 
 #include <cstdio>
@@ -104,8 +105,10 @@ private:
     mFile& stream;
 };
 
-// Wave audio is not part of this build: a sound cannot be opened.
 void Compiler::LoadSound(const char* name) {
+    auto* sound = new (std::nothrow) mAudioWAV;
+    if (sound && sound->Open(name, 0)) return sprite.AddSound(sound);
+    delete sound;
     sprite.Error(classSprite, errFileOpen, name);
 }
 

@@ -1,6 +1,9 @@
 #include "engine/media/ImageFactory.h"
 
+#include "engine/media/mImageBMP.h"
+#include "engine/media/mImageDCX.h"
 #include "engine/media/mImageFlic.h"
+#include "engine/media/mImagePCX.h"
 
 #include <cstring>
 #include <new>
@@ -18,8 +21,8 @@ template <class Image> mImage* Create() {
 
 // Compared exactly, in this order.
 const ImageKind kKinds[] = {
-    {"FLI", Create<mImageFlic>},
-    {"FLC", Create<mImageFlic>},
+    {"BMP", Create<mImageBMP>}, {"FLI", Create<mImageFlic>}, {"FLC", Create<mImageFlic>},
+    {"PCX", Create<mImagePCX>}, {"DCX", Create<mImageDCX>},
 };
 
 } // namespace

@@ -248,8 +248,8 @@ int RunPlay(int argc, char** argv) {
         setenv("LUMARIS_DISPLAY", "headless", 1);
         InstallConsoleReports();
     }
-    if (IsWaveFile(options.file.c_str()))
-        return RunWavePlay(options.file.c_str(), options.headless);
+    if (options.files.size() == 1 && IsWaveFile(options.files[0].c_str()))
+        return RunWavePlay(options.files[0].c_str(), options.headless);
     Player player(options);
     return player.Run();
 }

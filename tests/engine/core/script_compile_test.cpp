@@ -2,13 +2,17 @@
 // the store's bound and memory, and what a second load does.
 #include "engine/core/mScript.h"
 #include "engine/core/mSprite.h"
+#include "engine/media/mMedia.h"
 #include "platform/testing/memory.h"
 #include "platform/testing/message_boxes.h"
 #include "tests/support/reports.h"
+#include "tests/support/source_tree.h"
 #include "tests/support/text_stream.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -126,7 +130,9 @@ TEST_F(ScriptCompile, FaultsAreReportedAndBecomeNops) {
         {"IFNOT 1,0\n", {"mSprite/Missing parameter:IFNOT"}, opNop},
         {"GOTO 9\n", {"mSprite/Label doesn't exist:9"}, opNop},
         {"IFHITID 3,70000\nLABEL 70000\n", {"mSprite/Label doesn't exist:4464"}, opNop},
-        {"WAVEFILE no such.wav\n", {"mSprite/File open error:no such.wav"}, opWaveFile},
+        {"WAVEFILE no such.wav\n",
+         {"mFile/File open error:no such.wav", "mSprite/File open error:no such.wav"},
+         opWaveFile},
     };
     for (const Case& c : cases) {
         mSprite fresh;
@@ -134,6 +140,22 @@ TEST_F(ScriptCompile, FaultsAreReportedAndBecomeNops) {
         EXPECT_EQ(c.reports, ShownReports()) << c.text;
         EXPECT_EQ(c.op, ProgramOf(fresh)[0].op) << c.text;
     }
+}
+
+// Sounds load when the script does, numbered in WAVEFILE order; one that cannot be opened
+// takes no number.
+TEST_F(ScriptCompile, WaveFilesBecomeTheSpritesSoundsInOrder) {
+    const auto bytes = SourceTreeBytes("tests/engine/media/data/wave/s16_11025_mono.wav");
+    std::ofstream("script_tone.wav", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    ASSERT_EQ(1, Load("WAVEFILE script_tone.wav\nWAVEFILE gone.wav\nWAVEFILE = script_tone.wav\n"));
+    std::remove("script_tone.wav");
+    int sounds = 0;
+    for (const mSprite::SoundNode* node = sprite.sounds; node; node = node->next)
+        ++sounds;
+    EXPECT_EQ(2, sounds);
+    EXPECT_EQ(1, sprite.sounds->sound->useCount);
+    EXPECT_EQ(2u, ShownReports().size());
 }
 
 TEST_F(ScriptCompile, TheStoreKeeps255InstructionsAndDropsTheRestSilently) {

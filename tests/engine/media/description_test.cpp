@@ -222,3 +222,43 @@ TEST(ImageFactory, TheExtensionIsTheThreeCharactersAfterTheFirstDot) {
 }
 
 } // namespace
+
+namespace {
+
+// Pictures of the other formats (and the pages of a DCX file) become cells whose colours
+// are the picture's, pixel for pixel where the picture has 8 bits.
+TEST(DescriptionOfPictures, EveryFormatTheFactoryKnowsGivesCells) {
+    struct Case {
+        const char* name;
+        LONG cells;
+        bool exact;
+    };
+    const Case cases[] = {{"bmp_8bit.bmp", 1, true},
+                          {"pcx_8bit.pcx", 1, true},
+                          {"bmp_24bit.bmp", 1, false},
+                          {"pages.dcx", 3, false}};
+    for (const Case& c : cases) {
+        const std::string folder = "tests/engine/media/data/pictures/";
+        WriteFile(c.name, SourceTreeBytes(folder + c.name));
+        mImageBitmap composite;
+        TextStream text(std::string("FILE ") + c.name + "\nEND\n");
+        EXPECT_EQ(1, composite.ParseDescription(text.get())) << c.name;
+        EXPECT_EQ(c.cells, composite.formatInfo->frameCount) << c.name;
+        EXPECT_TRUE(ShownReports().empty()) << c.name;
+        std::remove(c.name);
+        if (!c.exact || !composite.FirstCell()) continue;
+        const auto rgb = SourceTreeBytes(folder + c.name + ".rgb");
+        const mBitmapInfo& cell = *composite.FirstCell()->bitmap->info;
+        ASSERT_EQ(rgb.size(), size_t(cell.width * cell.height * 3)) << c.name;
+        for (LONG y = 0; y < cell.height; ++y)
+            for (LONG x = 0; x < cell.width; ++x) {
+                const RGBQUAD colour = cell.colours[cell.topRow[y * cell.pitch + x]];
+                const unsigned char* want = &rgb[size_t(y * cell.width + x) * 3];
+                ASSERT_EQ(colour.rgbRed, want[0]) << c.name << " " << x << "," << y;
+                ASSERT_EQ(colour.rgbGreen, want[1]) << c.name;
+                ASSERT_EQ(colour.rgbBlue, want[2]) << c.name;
+            }
+    }
+}
+
+} // namespace
