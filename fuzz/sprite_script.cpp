@@ -1,6 +1,7 @@
 // A sprite script compiled into a plain sprite and into an image sprite over a composite
 // image, then run for a bounded number of ticks, with and without catch-up, drawing after
 // each. The first byte picks catch-up and a second load of the same text.
+#include "engine/core/mScript.h"
 #include "engine/core/mSpriteImage.h"
 #include "engine/gfx/mBitmap.h"
 #include "engine/media/mImageBitmap.h"
