@@ -1,4 +1,5 @@
-// Stream headers are written in their full 64-byte form, frame rectangle included.
+// Stream headers take 56 bytes, the frame rectangle in 16-bit words, as most writers store
+// them.
 #include "tools/avi/AviWriter.h"
 
 #include <algorithm>
