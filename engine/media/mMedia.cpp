@@ -9,10 +9,10 @@ mMedia::mMedia() {
 
 mMedia::~mMedia() = default;
 
-LONG mMedia::ReadFormat(LPVOID) {
+LONG mMedia::ReadFormat(DWORD) {
     return 0;
 }
-LONG mMedia::WriteFormat(LPVOID) {
+LONG mMedia::WriteFormat(DWORD) {
     return 0;
 }
 LONG mMedia::MovePlayPosition(LONG, LONG) {

@@ -40,8 +40,8 @@ public:
     mMedia();
     virtual ~mMedia();
 
-    virtual LONG ReadFormat(LPVOID format);
-    virtual LONG WriteFormat(LPVOID format);
+    virtual LONG ReadFormat(DWORD bytes);
+    virtual LONG WriteFormat(DWORD bytes);
     virtual LONG MovePlayPosition(LONG n, LONG whence);
     virtual LONG Play(DWORD duration, DWORD passes);
     virtual LONG Pause();

@@ -36,6 +36,7 @@ void PrintPlayback(const PlaybackInfo& p) {
 } // namespace
 
 int RunInfo(const char* file) {
+    if (IsWaveFile(file)) return RunWaveInfo(file);
     OpenImage image;
     if (!image.Open(file)) return 1;
     std::printf("file:             %s\n", file);

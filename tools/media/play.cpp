@@ -190,6 +190,8 @@ int RunPlay(int argc, char** argv) {
         setenv("LUMARIS_DISPLAY", "headless", 1);
         InstallConsoleReports();
     }
+    if (IsWaveFile(options.file.c_str()))
+        return RunWavePlay(options.file.c_str(), options.headless);
     Player player(options);
     return player.Run();
 }

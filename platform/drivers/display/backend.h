@@ -22,6 +22,8 @@ public:
     // Turns pending host events into window messages; waits up to the given time for one.
     virtual void PumpInput() = 0;
     virtual void WaitForInput(DWORD milliseconds) = 0;
+    // Callable from any thread: a WaitForInput under way (or the next one) returns at once.
+    virtual void WakeFromAnyThread() = 0;
 
     // The client-area picture of a top-level window, sized to its client area; null for a
     // window that is not top-level or not valid, and for the desktop window.

@@ -1,11 +1,10 @@
 // Picks the backend once, at first use.
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 #include "platform/drivers/display/headless/headless_backend.h"
 #include "platform/drivers/display/sdl/backend.h"
+#include "platform/drivers/environment_choice.h"
 
 namespace platform {
 namespace {
@@ -17,15 +16,7 @@ bool HostDisplayReachable() {
 } // namespace
 
 bool SdlDisplayWanted() {
-    const char* wanted = std::getenv("LUMARIS_DISPLAY");
-    if (wanted && std::strcmp(wanted, "sdl") == 0) return true;
-    if (wanted && std::strcmp(wanted, "headless") == 0) return false;
-    const bool reachable = HostDisplayReachable();
-    if (wanted && *wanted)
-        std::fprintf(stderr,
-                     "lumaris: LUMARIS_DISPLAY \"%s\" is neither sdl nor headless; using %s\n",
-                     wanted, reachable ? "sdl" : "headless");
-    return reachable;
+    return EnvironmentChooses("LUMARIS_DISPLAY", "sdl", "headless", HostDisplayReachable());
 }
 
 namespace {

@@ -1,10 +1,11 @@
 // PeekMessageA and GetMessageA. Delivery order as on Windows: posted messages first (the
 // quit request in its place among them), then WM_PAINT for an invalid window, then
-// WM_TIMER for a due timer. Host input and termination signals are taken in first, turning
-// into posted messages.
+// WM_TIMER for a due timer. Host input, termination signals and what the message sources
+// (the wave-out devices) have due are taken in first, turning into posted messages.
 #include "platform/drivers/display/backend.h"
 #include "platform/host/posix/termination_signals.h"
 #include "platform/user32/message/queue.h"
+#include "platform/user32/message/sources.h"
 #include "platform/user32/message/timers.h"
 #include "platform/user32/message/wait.h"
 #include "platform/user32/window/paint.h"
@@ -26,6 +27,7 @@ void PumpHostInput() {
 bool Retrieve(const MessageFilter& filter, bool remove, MSG* out) {
     DeliverTerminationRequests();
     PumpHostInput();
+    PostDueSourceMessages();
     bool found = TakePostedMessage(filter, remove, out) || TakePaintMessage(filter, out) ||
                  TakeDueTimer(filter, remove, out);
     if (found && remove) {

@@ -1,10 +1,12 @@
 #include "platform/user32/message/wait.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform/drivers/display/backend.h"
 #include "platform/kernel32/virtual_clock.h"
+#include "platform/user32/message/sources.h"
 #include "platform/user32/message/timers.h"
 
 namespace platform {
@@ -16,8 +18,16 @@ constexpr DWORD kDeadlockAfter = 60000;
 
 DWORD idleTime = 0;
 
+// The sooner of the next due timer and the next due source message.
+std::optional<DWORD> TimeToNextDue(const MessageFilter& filter) {
+    auto timer = TimeToNextTimer(filter);
+    auto source = TimeToNextSourceMessage();
+    if (timer && source) return std::min(*timer, *source);
+    return timer ? timer : source;
+}
+
 void WaitVirtually(const MessageFilter& filter) {
-    if (auto wait = TimeToNextTimer(filter)) {
+    if (auto wait = TimeToNextDue(filter)) {
         Sleep(*wait);
         return;
     }
@@ -40,7 +50,7 @@ void WaitForMessage(const MessageFilter& filter) {
         WaitVirtually(filter);
         return;
     }
-    auto wait = TimeToNextTimer(filter);
+    auto wait = TimeToNextDue(filter);
     Display().WaitForInput(wait ? *wait : kWaitForever);
 }
 

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
 
 #include "platform/drivers/display/display_size.h"
 
@@ -28,10 +27,20 @@ SIZE DesktopSizeFromEnvironment() {
 HeadlessBackend::HeadlessBackend() : desktop(DesktopSizeFromEnvironment()) {}
 
 void HeadlessBackend::WaitForInput(DWORD milliseconds) {
-    // Nothing can arrive; the wait only lets the time pass. Long waits return early, as any
-    // wait for input may, and the caller looks again.
+    // No input can arrive; the wait lets the time pass until another thread wakes it. Long
+    // waits return early, as any wait for input may, and the caller looks again.
     DWORD wait = milliseconds < kLongestWait ? milliseconds : kLongestWait;
-    std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+    std::unique_lock<std::mutex> lock(wakeLock);
+    wakeSignal.wait_for(lock, std::chrono::milliseconds(wait), [this] { return woken; });
+    woken = false;
+}
+
+void HeadlessBackend::WakeFromAnyThread() {
+    {
+        std::lock_guard<std::mutex> lock(wakeLock);
+        woken = true;
+    }
+    wakeSignal.notify_one();
 }
 
 void HeadlessBackend::Present(HWND topLevel, const RECT& dirty) {

@@ -1,6 +1,8 @@
 // A display in memory only: the pictures exist, nothing is shown, no input ever arrives.
 #pragma once
+#include <condition_variable>
 #include <deque>
+#include <mutex>
 
 #include "platform/drivers/display/backend.h"
 
@@ -21,6 +23,7 @@ public:
 
     void PumpInput() override {}
     void WaitForInput(DWORD milliseconds) override;
+    void WakeFromAnyThread() override;
     void Present(HWND topLevel, const RECT& dirty) override;
     void SystemPaletteChanged() override;
 
@@ -35,6 +38,9 @@ private:
     SIZE desktop;
     int presentCount = 0;
     std::deque<PresentRecord> presents;
+    std::mutex wakeLock;
+    std::condition_variable wakeSignal;
+    bool woken = false;
 };
 
 // LUMARIS_DESKTOP_SIZE=WxH, else 1024 x 768 (with a line on standard error when it is set

@@ -74,6 +74,13 @@ public:
                              static_cast<int>(std::min<DWORD>(milliseconds, kLongestWait)));
     }
 
+    // SDL's event queue is locked, and an event of a type nobody handles ends the wait.
+    void WakeFromAnyThread() override {
+        SDL_Event wake{};
+        wake.type = wakeEvent;
+        SDL_PushEvent(&wake);
+    }
+
     void Present(HWND topLevel, const RECT& dirty) override {
         auto found = hosts.find(topLevel);
         if (found == hosts.end()) {
@@ -132,6 +139,7 @@ private:
 
     std::map<HWND, std::unique_ptr<SdlHostWindow>> hosts;
     SdlInput input;
+    const Uint32 wakeEvent = SDL_RegisterEvents(1);
 };
 
 } // namespace
