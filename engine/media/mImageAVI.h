@@ -45,6 +45,7 @@ private:
     bool DecodeNextFrame();
     // One chunk of the movie list at the stream; sets frameRead for a frame.
     bool ReadChunk(bool& frameRead);
+    void FeedTrailingSound();
     bool ReadFrameData(DWORD size);
     void ApplyPaletteChange(DWORD size);
     bool SkipTo(int64_t end);

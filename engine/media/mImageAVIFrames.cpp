@@ -40,12 +40,31 @@ bool mImageAVI::DecodeNextFrame() {
     ICDecompress(decompressor, 0, videoFormat, frameData, &frameBitmap.info->header->bmiHeader,
                  frameBitmap.info->bits);
     decodedFrame = playback.currentFrame;
+    if (decodedFrame == mImage::format.frameCount - 1) FeedTrailingSound();
     if (automaticKeyColour) {
         BOOL transparent = playback.transparent;
         ApplyKeyColour(LONG(Little32(frameBitmap.info->topRow)));
         SetTransparent(transparent);
     }
     return true;
+}
+
+// Sound chunks after the last frame are fed at once, as no frame follows to bring them; then
+// nothing more can come, so the sound ends when the device has played what it holds.
+void mImageAVI::FeedTrailingSound() {
+    bool frameRead = false;
+    int64_t resume = StreamOffset();
+    while (!frameRead && ReadChunk(frameRead)) {
+    }
+    Seek(LONG(resume), 0);
+    if (!media.playing) return;
+    bytesLeft = 0;
+    mWaveBuffer* buffer = ring;
+    do {
+        if (!(buffer->header.dwFlags & WHDR_DONE)) return; // its return closes the sound
+        buffer = buffer->next;
+    } while (buffer != ring);
+    ClosePlayback();
 }
 
 bool mImageAVI::ReadChunk(bool& frameRead) {

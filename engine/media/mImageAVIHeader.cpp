@@ -142,11 +142,12 @@ void mImageAVI::ChooseAudio(LONG index, const avi::StreamHeader& header, DWORD f
     rates.lengthMs = UnitsToMs(header.length);
     rates.dataBytes = UnitsToBytes(header.length);
     SetTimeFormat(timeMs);
-    // One frame's sound and a little more per buffer; more buffers than that add nothing
-    // but memory.
+    // One frame's sound and a little more per buffer; one buffer more than the initial
+    // frames and two, for the sound chunk that writers put after the last frame, which
+    // arrives together with the last frame's own; more buffers add nothing but memory.
     constexpr DWORD kMostBuffers = 32;
     SetBuffering(mainHeader.microSecPerFrame / 1000 + 10,
-                 std::min<DWORD>(header.initialFrames, kMostBuffers - 2) + 2);
+                 std::min<DWORD>(header.initialFrames, kMostBuffers - 3) + 3);
 }
 
 bool mImageAVI::FindMovieAndIndex() {
