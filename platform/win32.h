@@ -10,6 +10,7 @@
 #include <vfw.h>
 #else
 #include "platform/include/mmsystem.h"
+#include "platform/include/vfw.h"
 #include "platform/include/winbase.h"
 #include "platform/include/windef.h"
 #include "platform/include/wingdi.h"
