@@ -1,5 +1,6 @@
 #include "engine/media/ImageFactory.h"
 
+#include "engine/media/mImageAVI.h"
 #include "engine/media/mImageBMP.h"
 #include "engine/media/mImageDCX.h"
 #include "engine/media/mImageFlic.h"
@@ -21,8 +22,8 @@ template <class Image> mImage* Create() {
 
 // Compared exactly, in this order.
 const ImageKind kKinds[] = {
-    {"BMP", Create<mImageBMP>}, {"FLI", Create<mImageFlic>}, {"FLC", Create<mImageFlic>},
-    {"PCX", Create<mImagePCX>}, {"DCX", Create<mImageDCX>},
+    {"BMP", Create<mImageBMP>},  {"AVI", Create<mImageAVI>}, {"FLI", Create<mImageFlic>},
+    {"FLC", Create<mImageFlic>}, {"PCX", Create<mImagePCX>}, {"DCX", Create<mImageDCX>},
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 // factory's extension rule, every report, and that nothing is left behind.
 #include "engine/gfx/mBitmap.h"
 #include "engine/media/ImageFactory.h"
+#include "engine/media/mImageAVI.h"
 #include "engine/media/mImageBitmap.h"
 #include "engine/media/mImageFlic.h"
 #include "platform/testing/memory.h"
@@ -259,6 +260,21 @@ TEST(DescriptionOfPictures, EveryFormatTheFactoryKnowsGivesCells) {
                 ASSERT_EQ(colour.rgbBlue, want[2]) << c.name;
             }
     }
+}
+
+// A movie gives a cell for every frame, each the movie's frame size.
+TEST(DescriptionOfPictures, AMovieGivesACellPerFrame) {
+    WriteFile("desc_movie.avi", SourceTreeBytes("tests/engine/media/data/movies/rle8.avi"));
+    mImageAVI movie;
+    ASSERT_TRUE(movie.Open("desc_movie.avi", 0) && movie.ReadHeader());
+    mImageBitmap composite;
+    TextStream text("FILE desc_movie.avi\nEND\n");
+    EXPECT_EQ(1, composite.ParseDescription(text.get()));
+    EXPECT_EQ(movie.formatInfo->frameCount, composite.formatInfo->frameCount);
+    EXPECT_EQ(movie.formatInfo->width, composite.formatInfo->width);
+    EXPECT_TRUE(ShownReports().empty());
+    static_cast<mFile&>(movie).Close();
+    std::remove("desc_movie.avi");
 }
 
 } // namespace
