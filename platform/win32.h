@@ -14,6 +14,7 @@
 #include "platform/include/commctrl.h"
 #include "platform/include/mmsystem.h"
 #include "platform/include/shellapi.h"
+#include "platform/include/vfw.h"
 #include "platform/include/winbase.h"
 #include "platform/include/windef.h"
 #include "platform/include/wingdi.h"

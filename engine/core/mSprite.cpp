@@ -17,9 +17,9 @@ RECT Offset(const RECT& r, LONG dx, LONG dy) {
 
 mSprite::mSprite() = default;
 
-// The script program is released by the script language's own teardown once it exists.
 mSprite::~mSprite() {
     ReleaseSounds();
+    ReleaseProgram();
 }
 
 void mSprite::ReleaseSounds() {
@@ -44,7 +44,10 @@ void mSprite::OnHit(mRenderer* other) {
 void mSprite::Tick(DWORD lateness) {
     if (Has(Paused)) return;
     do {
-        frame += 1;
+        if (program)
+            RunProgram();
+        else
+            frame += 1;
         state &= ~DWORD(Repeat);
         if (Has(CatchUp) && period != 0 && lateness >= period) {
             lateness -= period;
@@ -163,9 +166,4 @@ int mSprite::PlaySound(int index, DWORD duration, DWORD passes) {
     if (!node) return 0;
     node->sound->Play(duration, passes);
     return 1;
-}
-
-// The sprite script language is not part of this build: nothing is compiled.
-int mSprite::LoadScript(mFile* /*stream*/) {
-    return 0;
 }

@@ -53,7 +53,8 @@ public:
     virtual void AddSound(mMedia* sound);
     // 1 when sound number index exists and was told to play, 0 otherwise.
     virtual int PlaySound(int index, DWORD duration, DWORD passes);
-    // Compiles a sprite script from the stream into program; 0 on failure.
+    // Compiles the script at the stream's position into program, appending to a program
+    // loaded before. 0 when the stream is not open or no program results, else 1.
     virtual int LoadScript(mFile* stream);
 
     DWORD userFlags = 0;
@@ -71,6 +72,9 @@ public:
     SoundNode* sounds = nullptr;
 
 protected:
+    // Runs program from pc until an instruction ends the cycle (1); 0 without a program or
+    // past its end.
+    int RunProgram();
     // basePeriod scaled by 100 / playSpeed. At speed 0 the sprite stands still (0) and the
     // period is kept for the next non-zero speed.
     DWORD ScaledPeriod(DWORD basePeriod);
@@ -79,6 +83,10 @@ protected:
 
 private:
     void ReleaseSounds();
+    bool CreateProgram();
+    void ReleaseProgram();
+    // Resolves the label numbers of instructions from index `from` on.
+    void ResolveLabels(LONG from);
 
     DWORD stillPeriod = 0; // the period to rescale when a speed of 0 is left
 };

@@ -2,11 +2,22 @@
 
 #include "engine/core/mDirector.h"
 #include "engine/media/mImage.h"
+#include "engine/media/mImageBitmap.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace {
 
 bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Scripts place sprites anywhere: a frame near the ends of the coordinate range stays there
+// instead of overflowing into view.
+RECT Saturated(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    auto clamp = [](int64_t v) { return LONG(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+    return {clamp(left), clamp(top), clamp(right), clamp(bottom)};
 }
 
 } // namespace
@@ -119,7 +130,10 @@ void mSpriteImage::StepFrame(DWORD& lateness) {
     const DWORD frameCount = DWORD(image->formatInfo->frameCount);
     state &= ~DWORD(Repeat);
     period = 0;
-    frame += 1;
+    if (program)
+        RunProgram();
+    else
+        frame += 1;
     if (frame >= frameCount) {
         if (!Has(Loop)) {
             // A stopped animation is no longer timed.
@@ -130,7 +144,8 @@ void mSpriteImage::StepFrame(DWORD& lateness) {
         frame = 0;
     }
     image->SeekFrame(LONG(frame), 0);
-    period = ScaledPeriod(DWORD(playback.frameTime));
+    // A DELAY of the script stands for this step's frame time.
+    period = ScaledPeriod(period != 0 ? period : DWORD(playback.frameTime));
     if (!Has(CatchUp) || period == 0) return;
     if (lateness >= period) {
         lateness -= period;
@@ -154,8 +169,9 @@ void mSpriteImage::SetPosition(LONG newX, LONG newY, LONG newZ) {
     if (!Has(Hidden) && director) {
         if (SameRect(fresh, rect)) {
             const RECT& changed = image->playbackInfo->changed;
-            const RECT shifted = {changed.left + fresh.left, changed.top + fresh.top,
-                                  changed.right + fresh.left, changed.bottom + fresh.top};
+            const RECT shifted =
+                Saturated(int64_t(changed.left) + fresh.left, int64_t(changed.top) + fresh.top,
+                          int64_t(changed.right) + fresh.left, int64_t(changed.bottom) + fresh.top);
             director->Invalidate(shifted);
         } else {
             director->Invalidate(fresh);
@@ -168,13 +184,13 @@ void mSpriteImage::SetPosition(LONG newX, LONG newY, LONG newZ) {
 
 RECT mSpriteImage::FrameRect() const {
     const PlaybackInfo& playback = *image->playbackInfo;
-    LONG left = x - originX;
-    LONG top = y - originY;
+    int64_t left = int64_t(x) - originX;
+    int64_t top = int64_t(y) - originY;
     if (useImageOrigin) {
         left -= playback.originX;
         top -= playback.originY;
     }
-    return {left, top, left + playback.width, top + playback.height};
+    return Saturated(left, top, left + playback.width, top + playback.height);
 }
 
 // An image that is not remapped into the stage's colours imposes its own on the stage.
@@ -182,4 +198,19 @@ void mSpriteImage::ApplyPaletteRule() {
     const PlaybackInfo& playback = *image->playbackInfo;
     if (director && playback.paletteChanged && !playback.remap)
         director->SetPalette(playback.palette, 0, 256);
+}
+
+// The same text is read twice: as a script, then, for a composite image, as the description
+// of its cells. A closed stream has nothing to read again (and seeking it would report).
+int mSpriteImage::LoadScript(mFile* stream) {
+    if (!stream || !stream->State()->open) return 1;
+    const StreamState& text = *stream->State();
+    const LONG start = text.bufferOffset + LONG(text.current - text.bufferStart);
+    mSprite::LoadScript(stream);
+    stream->Seek(start, 0);
+    if (image && image->formatInfo->typeTag == kCompositeTag) {
+        if (auto* composite = dynamic_cast<mImageBitmap*>(image))
+            composite->ParseDescription(stream);
+    }
+    return 1;
 }

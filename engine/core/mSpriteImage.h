@@ -29,6 +29,10 @@ public:
     void Start(DWORD instruction) override;
     void Pause() override;
     void Resume() override;
+    // The script, then (when the image is a composite one) the same text again as the
+    // description of its cells. Returns 1 whatever the script gave. Load before the sprite
+    // joins a stage: joining takes the period from the image's first cell.
+    int LoadScript(mFile* stream) override;
 
     mImage* image = nullptr;
     LONG useImageOrigin = 1;

@@ -2,7 +2,23 @@
 
 #include "engine/gfx/mBitmap.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <new>
+
+namespace {
+
+bool IsEmpty(const RECT& r) {
+    return r.top >= r.bottom || r.left >= r.right;
+}
+
+// Intersection computed wide, so placements near the LONG limits cannot overflow.
+RECT Intersect(const RECT& a, int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    return RECT{LONG(std::max<int64_t>(a.left, left)), LONG(std::max<int64_t>(a.top, top)),
+                LONG(std::min<int64_t>(a.right, right)), LONG(std::min<int64_t>(a.bottom, bottom))};
+}
+
+} // namespace
 
 mImage::mImage() {
     playback.currentFrame = -1;
@@ -28,6 +44,15 @@ mBitmap* mImage::CreateFrameBitmap(BOOL fullDepth) {
     bitmap->SetKeyColour(bitmap->info->topRow[0]);
     SetTarget(remembered);
     return bitmap;
+}
+
+void mImage::DrawFrameOntoTarget(mBitmap& frame, LONG x, LONG y, const RECT* clip) {
+    // The clip is also kept inside the target: the copies do no clipping of their own.
+    RECT whole{0, 0, targetInfo->width, targetInfo->height};
+    RECT area = Intersect(clip ? Intersect(*clip, 0, 0, whole.right, whole.bottom) : whole, x, y,
+                          int64_t(x) + playback.width, int64_t(y) + playback.height);
+    if (IsEmpty(area)) return;
+    frame.BlitTo(target, &area, area.left - x, area.top - y);
 }
 
 BOOL mImage::SetTarget(mBitmap* bitmap) {

@@ -84,6 +84,10 @@ public:
     const PlaybackInfo* const playbackInfo = &playback;
 
 protected:
+    // Copies frame (the image's size) with its top-left corner at (x, y) onto the target,
+    // inside clip (null: the whole target) and inside the target.
+    void DrawFrameOntoTarget(mBitmap& frame, LONG x, LONG y, const RECT* clip);
+
     const mBitmapInfo* targetInfo = nullptr;
     mBitmap* target = nullptr;
     BOOL colourMapResult = FALSE;

@@ -35,7 +35,6 @@ private:
     bool DecodeSubChunks(LONG count);
     bool DecodeSubChunk(WORD type);
     void DecodeInternally();
-    void DrawOntoTarget(LONG x, LONG y, const RECT* clip);
     void ReplayTo(LONG wanted);
 
     BYTE header[128] = {}; // as stored, little-endian

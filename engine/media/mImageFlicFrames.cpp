@@ -5,20 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace {
-
-bool IsEmpty(const RECT& r) {
-    return r.top >= r.bottom || r.left >= r.right;
-}
-
-// Intersection computed wide, so placements near the LONG limits cannot overflow.
-RECT Intersect(const RECT& a, int64_t left, int64_t top, int64_t right, int64_t bottom) {
-    return RECT{LONG(std::max<int64_t>(a.left, left)), LONG(std::max<int64_t>(a.top, top)),
-                LONG(std::min<int64_t>(a.right, right)), LONG(std::min<int64_t>(a.bottom, bottom))};
-}
-
-} // namespace
-
 LONG mImageFlic::Draw(LONG x, LONG y, const RECT* clip) {
     if (format.typeTag == 0 && !ReadHeader()) return -1;
     if (!frameBitmap) return -1;
@@ -26,17 +12,8 @@ LONG mImageFlic::Draw(LONG x, LONG y, const RECT* clip) {
     if (playback.currentFrame != decodedFrame && !DecodeFrameAtStream()) return -1;
     if (playback.autoAdvance && !internalDecode && playback.currentFrame + 1 < format.frameCount)
         ++playback.currentFrame;
-    if (!internalDecode && target) DrawOntoTarget(x, y, clip);
+    if (!internalDecode && target) DrawFrameOntoTarget(*frameBitmap, x, y, clip);
     return decodedFrame;
-}
-
-void mImageFlic::DrawOntoTarget(LONG x, LONG y, const RECT* clip) {
-    // The clip is also kept inside the target: the copies do no clipping of their own.
-    RECT whole{0, 0, targetInfo->width, targetInfo->height};
-    RECT area = Intersect(clip ? Intersect(*clip, 0, 0, whole.right, whole.bottom) : whole, x, y,
-                          int64_t(x) + playback.width, int64_t(y) + playback.height);
-    if (IsEmpty(area)) return;
-    frameBitmap->BlitTo(target, &area, area.left - x, area.top - y);
 }
 
 bool mImageFlic::DecodeFrameAtStream() {

@@ -18,6 +18,19 @@ if(TARGET lumaris-media)
   add_test(NAME media_play_counts_frames_of_a_still_picture
            COMMAND lumaris-media play ${MEDIA_ARTWORK}/small_still.flc --headless --frames 3)
   set_tests_properties(media_play_counts_frames_of_a_still_picture PROPERTIES TIMEOUT 30)
+  # The example scripts run as sprites (from another folder: names are the scripts' own);
+  # a script that describes no picture is refused.
+  set(EXAMPLES ${PROJECT_SOURCE_DIR}/resources/examples)
+  add_test(NAME media_play_runs_the_example_scripts
+           COMMAND lumaris-media play ${EXAMPLES}/walker.txt ${EXAMPLES}/post_left.txt
+                   ${EXAMPLES}/post_right.txt ${EXAMPLES}/bobber.txt --headless --frames 20)
+  add_test(NAME media_play_refuses_a_script_without_a_picture
+           COMMAND lumaris-media play ${CMAKE_CURRENT_SOURCE_DIR}/media_data/no_picture.txt
+                   ${EXAMPLES}/walker.txt --headless --frames 1)
+  set_tests_properties(media_play_runs_the_example_scripts PROPERTIES TIMEOUT 30
+                       FAIL_REGULAR_EXPRESSION "mSprite|mImageBitmap|mFile")
+  set_tests_properties(media_play_refuses_a_script_without_a_picture PROPERTIES
+    PASS_REGULAR_EXPRESSION "no picture described in")
   # A header claiming 46000 x 46000 frames is refused with what it claims, at once.
   add_test(NAME media_refuses_frames_it_cannot_hold
            COMMAND lumaris-media decode ${CMAKE_CURRENT_SOURCE_DIR}/media_data/huge_frames.flc)

@@ -11,7 +11,7 @@ int Usage() {
     std::fprintf(stderr, "usage: lumaris-media info FILE\n"
                          "       lumaris-media frames FILE DIR\n"
                          "       lumaris-media decode FILE\n"
-                         "       lumaris-media play FILE [options]\n");
+                         "       lumaris-media play FILE | SCRIPT... [options]\n");
     return 2;
 }
 

@@ -1,8 +1,11 @@
 // lumaris-media play FILE [--headless] [--frames N] [--png OUT.png]
+// lumaris-media play SCRIPT... [--size WxH] [options as above]
 // Plays an animation as a sprite on a stage in a window at the animation's own frame time,
-// until Escape, the window's close box, or N frames. With --png the window's last presented
-// picture is written out; --headless runs without a display.
+// or puts a sprite for each sprite script on a stage of the given size (640 x 400 by
+// default), until Escape, the window's close box, or N ticks of the first sprite. With --png
+// the window's last presented picture is written out; --headless runs without a display.
 #include "tools/media/ConsoleReports.h"
+#include "tools/media/ScriptedSprite.h"
 #include "tools/media/commands.h"
 
 #include "engine/core/mDirector.h"
@@ -12,6 +15,8 @@
 #include "platform/win32.h"
 #include "tools/png/RgbPng.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -23,13 +28,35 @@ namespace {
 
 constexpr LONG stageMargin = 32;
 constexpr DWORD idleWait = 30;
+constexpr LONG maxStageSide = 4096;
 
 struct PlayOptions {
-    std::string file;
+    std::vector<std::string> files;
     std::string png;
     bool headless = false;
     long frames = -1; // -1: until the window is closed
+    LONG width = 640; // the stage of scripted sprites
+    LONG height = 400;
 };
+
+bool ParseSize(const char* text, PlayOptions& options) {
+    long width = 0, height = 0;
+    char end = 0;
+    if (std::sscanf(text, "%ldx%ld%c", &width, &height, &end) != 2) return false;
+    if (width < 1 || height < 1 || width > maxStageSide || height > maxStageSide) return false;
+    options.width = LONG(width);
+    options.height = LONG(height);
+    return true;
+}
+
+// A FLIC animation by its extension; anything else is a sprite script.
+bool IsAnimation(const std::string& file) {
+    const size_t dot = file.rfind('.');
+    std::string extension = dot == std::string::npos ? "" : file.substr(dot + 1);
+    for (char& c : extension)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    return extension == "FLI" || extension == "FLC";
+}
 
 bool ParseOptions(int argc, char** argv, PlayOptions& options) {
     for (int i = 0; i < argc; ++i) {
@@ -42,13 +69,18 @@ bool ParseOptions(int argc, char** argv, PlayOptions& options) {
             if (*end || options.frames < 0) return false;
         } else if (!std::strcmp(arg, "--png") && i + 1 < argc) {
             options.png = argv[++i];
-        } else if (arg[0] == '-' || !options.file.empty()) {
+        } else if (!std::strcmp(arg, "--size") && i + 1 < argc) {
+            if (!ParseSize(argv[++i], options)) return false;
+        } else if (arg[0] == '-') {
             return false;
         } else {
-            options.file = arg;
+            options.files.push_back(arg);
         }
     }
-    return !options.file.empty();
+    // One animation, or any number of scripts.
+    const auto& files = options.files;
+    return files.size() == 1 ||
+           (files.size() > 1 && std::none_of(files.begin(), files.end(), IsAnimation));
 }
 
 bool WritePng(const platform::CapturedPicture& picture, const std::string& path) {
@@ -111,22 +143,19 @@ public:
 
     ~Player() {
         shownStage = nullptr;
-        delete sprite; // the image goes with its only hold
+        for (mSpriteImage* sprite : sprites)
+            delete sprite; // each image goes with its only hold
         delete stage;
         if (window) DestroyWindow(window);
     }
 
     int Run() {
-        auto* image = new mImageFlic;
-        if (!image->Open(options.file.c_str(), 0) || !image->ReadHeader()) {
-            delete image;
-            PrintFailure("cannot open the animation", options.file.c_str());
-            return 1;
-        }
-        sprite = new mSpriteImage;
-        sprite->SetImage(image);
-        if (!BuildStage(*image)) {
-            PrintFailure("cannot create a window for", options.file.c_str());
+        const bool animation = IsAnimation(options.files[0]);
+        if (!(animation ? LoadAnimation() : LoadScripts())) return 1;
+        const LONG width = animation ? sprites[0]->image->playbackInfo->width : options.width;
+        const LONG height = animation ? sprites[0]->image->playbackInfo->height : options.height;
+        if (!BuildStage(width, height, animation)) {
+            PrintFailure("cannot create a window for", options.files[0].c_str());
             return 1;
         }
         PlayFrames();
@@ -134,19 +163,47 @@ public:
     }
 
 private:
-    bool BuildStage(mImageFlic& image) {
-        const LONG width = image.playbackInfo->width, height = image.playbackInfo->height;
-        window = CreatePlayerWindow("lumaris-media play " + options.file, width + 2 * stageMargin,
-                                    height + 2 * stageMargin);
+    bool LoadAnimation() {
+        const char* file = options.files[0].c_str();
+        auto* image = new mImageFlic;
+        if (!image->Open(file, 0) || !image->ReadHeader()) {
+            delete image;
+            PrintFailure("cannot open the animation", file);
+            return false;
+        }
+        sprites.push_back(new mSpriteImage);
+        sprites[0]->SetImage(image);
+        return true;
+    }
+
+    bool LoadScripts() {
+        for (const std::string& file : options.files) {
+            mSpriteImage* sprite = LoadScriptedSprite(file);
+            if (!sprite) return false;
+            sprites.push_back(sprite);
+        }
+        return true;
+    }
+
+    // An animation stands in the middle of a stage its own size with a margin; scripted
+    // sprites place themselves.
+    bool BuildStage(LONG width, LONG height, bool animation) {
+        const LONG margin = animation ? stageMargin : 0;
+        window = CreatePlayerWindow("lumaris-media play " + options.files[0], width + 2 * margin,
+                                    height + 2 * margin);
         if (!window) return false;
         stage = new mDirector(window, 50);
         stage->SetDirtyCapacity(200);
         shownStage = stage;
-        sprite->SetImageRemap(0);
-        sprite->SetImageTransparent(1);
-        sprite->SetOrigin(width / 2, height / 2);
-        sprite->SetPosition(stage->info->width / 2, stage->info->height / 2, 1);
-        stage->AddRenderer(sprite);
+        for (mSpriteImage* sprite : sprites) {
+            sprite->SetImageRemap(0);
+            sprite->SetImageTransparent(1);
+            if (animation) {
+                sprite->SetOrigin(width / 2, height / 2);
+                sprite->SetPosition(stage->info->width / 2, stage->info->height / 2, 1);
+            }
+            stage->AddRenderer(sprite);
+        }
         return true;
     }
 
@@ -154,9 +211,9 @@ private:
         long played = 0;
         while (DrainMessages()) {
             // A tick shows the next frame, the same one again in a one-frame animation.
-            const DWORD tickBefore = sprite->lastTick;
+            const DWORD tickBefore = sprites[0]->lastTick;
             const DWORD wait = stage->Update();
-            if (sprite->lastTick != tickBefore) ++played;
+            if (sprites[0]->lastTick != tickBefore) ++played;
             if (options.frames >= 0 && played >= options.frames) break;
             Sleep(wait ? wait : idleWait);
         }
@@ -174,7 +231,7 @@ private:
     const PlayOptions& options;
     HWND window = nullptr;
     mDirector* stage = nullptr;
-    mSpriteImage* sprite = nullptr;
+    std::vector<mSpriteImage*> sprites;
 };
 
 } // namespace
@@ -183,15 +240,16 @@ int RunPlay(int argc, char** argv) {
     PlayOptions options;
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: lumaris-media play FILE [--headless] [--frames N] [--png OUT.png]\n");
+                     "usage: lumaris-media play FILE [--headless] [--frames N] [--png OUT.png]\n"
+                     "       lumaris-media play SCRIPT... [--size WxH] [options]\n");
         return 2;
     }
     if (options.headless) {
         setenv("LUMARIS_DISPLAY", "headless", 1);
         InstallConsoleReports();
     }
-    if (IsWaveFile(options.file.c_str()))
-        return RunWavePlay(options.file.c_str(), options.headless);
+    if (options.files.size() == 1 && IsWaveFile(options.files[0].c_str()))
+        return RunWavePlay(options.files[0].c_str(), options.headless);
     Player player(options);
     return player.Run();
 }

@@ -10,19 +10,12 @@
 #include "platform/testing/message_boxes.h"
 #include "platform/testing/windows.h"
 #include "platform/win32.h"
+#include "tests/support/rects.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-inline bool operator==(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-inline std::ostream& operator<<(std::ostream& out, const RECT& r) {
-    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
 
 // Fills its rectangle with one colour index and logs every call of the stage.
 class ProbeRenderer : public mRenderer {

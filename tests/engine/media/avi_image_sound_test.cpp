@@ -1,0 +1,61 @@
+// The AVI image's sound on the null wave-out device: the audio chunks met between the frames
+// reach the device in order and whole, from memory and from a file.
+#include "tests/engine/media/avi_test_support.h"
+#include "tests/engine/media/wave_fixture.h"
+
+#include <algorithm>
+
+namespace {
+
+using avi_test::Bytes;
+using namespace wave_test;
+
+// The data of every chunk of the movie list with the identifier, in file order.
+Bytes ChunkData(const Bytes& file, const char* id) {
+    Bytes data;
+    size_t index = size_t(std::search(file.begin(), file.end(), "idx1", "idx1" + 4) - file.begin());
+    for (size_t i = 0; i + 8 <= index; ++i) {
+        if (std::memcmp(&file[i], id, 4) != 0) continue;
+        size_t size = file[i + 4] | file[i + 5] << 8 | file[i + 6] << 16;
+        data.insert(data.end(), file.begin() + long(i + 8), file.begin() + long(i + 8 + size));
+        i += 7 + size;
+    }
+    return data;
+}
+
+TEST_F(WaveAudio, MovieSoundReachesTheDeviceChunkByChunk) {
+    const std::string name = "tests/engine/media/data/movies/uncompressed_sound.avi";
+    Bytes file = SourceTreeBytes(name);
+    Bytes expected = ChunkData(file, "01wb");
+    ASSERT_FALSE(expected.empty());
+    for (bool fromFile : {false, true}) {
+        SCOPED_TRACE(fromFile ? "file" : "memory");
+        size_t before = Consumed().size();
+        mImageAVI movie;
+        if (fromFile)
+            ASSERT_EQ(movie.Open(SourceTreePath(name).c_str(), 0), 1);
+        else
+            movie.OpenMemory(file.data(), LONG(file.size()));
+        ASSERT_TRUE(movie.ReadHeader());
+        EXPECT_EQ(movie.mediaInfo->formatTag, kWaveTag);
+        EXPECT_EQ(movie.rateInfo->rate, 11025u);
+        EXPECT_EQ(movie.rateInfo->dataBytes, expected.size());
+        mBitmap screen;
+        ASSERT_TRUE(screen.Create(64, 48, 8));
+        movie.SetTarget(&screen);
+        movie.SetAutoAdvance(TRUE);
+        ASSERT_EQ(movie.Play(0, 1), 1);
+        for (LONG frame = 0; frame < movie.formatInfo->frameCount; ++frame) {
+            ASSERT_EQ(movie.Draw(0, 0, nullptr), frame);
+            RunFor(DWORD(movie.playbackInfo->frameTime));
+        }
+        RunFor(500);
+        EXPECT_FALSE(movie.mediaInfo->playing);
+        ASSERT_EQ(Consumed().size() - before, expected.size());
+        EXPECT_EQ(Bytes(Consumed().begin() + long(before), Consumed().end()), expected);
+        movie.SetTarget(nullptr);
+    }
+    EXPECT_TRUE(platform::testing::TakeMessageBoxes().empty());
+}
+
+} // namespace
