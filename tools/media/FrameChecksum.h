@@ -9,11 +9,14 @@
 class FrameChecksum {
 public:
     void AddPicture(const mBitmapInfo& picture);
+    // The pixels inside area, and where it lies.
+    void AddArea(const mBitmapInfo& picture, const RECT& area);
     void AddPalette(const RGBQUAD* palette);
-    uint64_t Value() const { return value_; }
+    uint64_t Value() const;
 
 private:
     void Add(const BYTE* bytes, size_t count);
 
-    uint64_t value_ = 0xcbf29ce484222325ull;
+    uint64_t sum_ = 0x9e3779b97f4a7c15ull;
+    uint64_t sumOfSums_ = 0;
 };

@@ -1,13 +1,13 @@
 // lumaris-media play FILE [--headless] [--frames N] [--png OUT.png]
-// Plays an animation as a sprite on a stage in a window at the animation's own frame time,
-// until Escape, the window's close box, or N frames. With --png the window's last presented
-// picture is written out; --headless runs without a display.
+// Plays an animation (or shows a picture, a DCX its first page) as a sprite on a stage in a
+// window at the animation's own frame time, until Escape, the window's close box, or N frames. With
+// --png the window's last presented picture is written out; --headless runs without a display.
 #include "tools/media/ConsoleReports.h"
+#include "tools/media/ImageKinds.h"
 #include "tools/media/commands.h"
 
 #include "engine/core/mDirector.h"
 #include "engine/core/mSpriteImage.h"
-#include "engine/media/mImageFlic.h"
 #include "platform/drivers/display/capture.h"
 #include "platform/win32.h"
 #include "tools/png/RgbPng.h"
@@ -117,10 +117,10 @@ public:
     }
 
     int Run() {
-        auto* image = new mImageFlic;
-        if (!image->Open(options.file.c_str(), 0) || !image->ReadHeader()) {
+        mImage* image = NewImageFor(options.file.c_str());
+        if (!image || !image->Open(options.file.c_str(), 0) || !image->ReadHeader()) {
             delete image;
-            PrintFailure("cannot open the animation", options.file.c_str());
+            PrintFailure("cannot open the picture or animation", options.file.c_str());
             return 1;
         }
         sprite = new mSpriteImage;
@@ -129,12 +129,13 @@ public:
             PrintFailure("cannot create a window for", options.file.c_str());
             return 1;
         }
+        animation = IsAnimation(*image->formatInfo);
         PlayFrames();
         return options.png.empty() ? 0 : SavePicture();
     }
 
 private:
-    bool BuildStage(mImageFlic& image) {
+    bool BuildStage(mImage& image) {
         const LONG width = image.playbackInfo->width, height = image.playbackInfo->height;
         window = CreatePlayerWindow("lumaris-media play " + options.file, width + 2 * stageMargin,
                                     height + 2 * stageMargin);
@@ -142,8 +143,11 @@ private:
         stage = new mDirector(window, 50);
         stage->SetDirtyCapacity(200);
         shownStage = stage;
-        sprite->SetImageRemap(0);
-        sprite->SetImageTransparent(1);
+        // Pictures draw straight onto the stage: they have neither key colour nor mapping.
+        if (IsAnimation(*image.formatInfo)) {
+            sprite->SetImageRemap(0);
+            sprite->SetImageTransparent(1);
+        }
         sprite->SetOrigin(width / 2, height / 2);
         sprite->SetPosition(stage->info->width / 2, stage->info->height / 2, 1);
         stage->AddRenderer(sprite);
@@ -156,7 +160,8 @@ private:
             // A tick shows the next frame, the same one again in a one-frame animation.
             const DWORD tickBefore = sprite->lastTick;
             const DWORD wait = stage->Update();
-            if (sprite->lastTick != tickBefore) ++played;
+            // A still picture never ticks: each pass shows it once more.
+            if (sprite->lastTick != tickBefore || !animation) ++played;
             if (options.frames >= 0 && played >= options.frames) break;
             Sleep(wait ? wait : idleWait);
         }
@@ -175,6 +180,7 @@ private:
     HWND window = nullptr;
     mDirector* stage = nullptr;
     mSpriteImage* sprite = nullptr;
+    bool animation = true;
 };
 
 } // namespace

@@ -92,6 +92,10 @@ TEST(BmpImage, StoresItsHeaderAndReadsOnlyTheColoursItUses) {
     EXPECT_TRUE(playback.paletteChanged);
     EXPECT_EQ(playback.palette[15].rgbBlue, 115);
     EXPECT_EQ(playback.palette[16].rgbBlue, 0); // entries 16 to 255 as they were
+    // Read once: a sprite's later call leaves the open image as it is.
+    bmp.image.Draw(0, 0, nullptr);
+    EXPECT_TRUE(bmp.image.ReadHeader());
+    EXPECT_EQ(bmp.image.Draw(0, 0, nullptr), 0);
     EXPECT_EQ(Report(), "");
 }
 
