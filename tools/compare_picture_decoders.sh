@@ -22,7 +22,7 @@ command -v ffmpeg >/dev/null || { echo "$0: ffmpeg is not installed" >&2; exit 2
 
 # ffmpeg's user CPU seconds for `count` decodes of the file.
 utime() {
-    ffmpeg -nostdin -v error -benchmark -stream_loop "$(($2 - 1))" -i "$1" -f null - 2>&1 |
+    ffmpeg -nostdin -benchmark -stream_loop "$(($2 - 1))" -i "$1" -f null - 2>&1 |
         sed -n 's/.*utime=\([0-9.]*\)s.*/\1/p'
 }
 
