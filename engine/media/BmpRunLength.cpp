@@ -1,5 +1,7 @@
 #include "engine/media/PictureDecoders.h"
 
+#include <algorithm>
+
 namespace {
 
 enum Escape : BYTE { endOfLine = 0, endOfPicture = 1, delta = 2 };

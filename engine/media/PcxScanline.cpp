@@ -1,5 +1,8 @@
 #include "engine/media/PictureDecoders.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 constexpr BYTE runCode = 0xC0;

@@ -32,7 +32,7 @@ PictureWindow MakePictureWindow(const mBitmapInfo& target, LONG bytesPerPixel, L
 }
 
 void PictureWindow::PutRow(LONG row, const BYTE* pixels) const {
-    if (!HasRow(row)) return;
+    if (!HasRow(row) || Empty()) return;
     std::memcpy(At(row, visible.left), pixels + ptrdiff_t(visible.left) * bytesPerPixel,
                 size_t(visible.right - visible.left) * size_t(bytesPerPixel));
 }

@@ -3,6 +3,7 @@
 #include "engine/media/FlicReader.h"
 #include "engine/media/PictureFormats.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -38,6 +39,7 @@ bool KnownCompression(DWORD compression, LONG depth, bool topDown) {
 mImageBMP::mImageBMP() : mImageStill(classImageBMP, ImageTag('B', 'M', 'P')) {}
 
 BOOL mImageBMP::ReadHeader() {
+    if (format.typeTag == typeTag) return TRUE;
     if (!State()->open) return FALSE;
     const LONG start = State()->position;
     BYTE header[headerSize];

@@ -4,6 +4,8 @@
 #include "engine/media/PictureRows.h"
 #include "engine/media/mImageBMP.h"
 
+#include <cstdint>
+
 // The image is placed and clipped from its top row, as PCX and FLIC images are, whatever
 // the file's row order: counting from the target's bottom edge put a picture drawn at y
 // anywhere but at 0 in the wrong place, and wrote rows outside the clip.

@@ -2,9 +2,12 @@
 
 #include "engine/media/FlicReader.h"
 
+#include <cstdint>
+
 mImageDCX::mImageDCX() : mImagePCX(classImageDCX) {}
 
 BOOL mImageDCX::ReadHeader() {
+    if (format.typeTag == typeTag) return TRUE;
     if (!State()->open) return FALSE;
     dcxStart = State()->position;
     BYTE table[dcx::kTableSize];

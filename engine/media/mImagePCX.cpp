@@ -38,6 +38,7 @@ mImagePCX::mImagePCX() : mImagePCX(classImagePCX) {}
 mImagePCX::mImagePCX(LONG id) : mImageStill(id, ImageTag('P', 'C', 'X')) {}
 
 BOOL mImagePCX::ReadHeader() {
+    if (format.typeTag == typeTag) return TRUE;
     if (!ReadPcxHeader()) return FALSE;
     ReadEndPalette(int64_t(State()->size) - pcx::kEndPaletteSize);
     return TRUE;

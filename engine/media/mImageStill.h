@@ -6,8 +6,12 @@
 #include "engine/media/PictureColours.h"
 #include "engine/media/mImage.h"
 
+#include <cstdint>
+
 class PictureRows;
 
+// ReadHeader of each reads the header once; later calls, the sprite's among them, leave the
+// open image as it is and succeed.
 class mImageStill : public mImage {
 public:
     // Closes the stream and gives back the hold on the target.

@@ -2,29 +2,52 @@
 
 #include <cstring>
 
-namespace {
-
-constexpr uint64_t kPrime = 0x100000001b3ull;
-
-} // namespace
-
-// Eight bytes a step: the checksum must not cost more than the decode it checks.
+// Per lane, two running sums over 64-bit words, the second summing the first (Fletcher's
+// scheme), so the order of the words counts as well as their values. The four lanes are one
+// vector, 32 bytes a step in a few vector additions: the checksum must cost much less than
+// the decode it checks.
 void FrameChecksum::Add(const BYTE* bytes, size_t count) {
+    // Locals: the members would be stored back at every step, as bytes may alias them.
+    Lanes sums = sums_, sumsOfSums = sumsOfSums_;
     size_t i = 0;
-    for (; i + 8 <= count; i += 8) {
-        uint64_t word;
-        std::memcpy(&word, bytes + i, 8);
-        value_ = (value_ ^ word) * kPrime;
+    for (; i + sizeof(Lanes) <= count; i += sizeof(Lanes)) {
+        Lanes words;
+        std::memcpy(&words, bytes + i, sizeof words);
+        sums += words;
+        sumsOfSums += sums;
     }
-    for (; i < count; ++i)
-        value_ = (value_ ^ bytes[i]) * kPrime;
+    // The tail with its length, so runs of zero bytes of different lengths differ.
+    Lanes tail = {};
+    std::memcpy(&tail, bytes + i, count - i);
+    tail[0] ^= uint64_t(count - i) << 58;
+    sums_ = sums + tail;
+    sumsOfSums_ = sumsOfSums + sums_;
 }
 
 void FrameChecksum::AddPicture(const mBitmapInfo& picture) {
-    for (LONG y = 0; y < picture.height; ++y)
-        Add(picture.topRow + y * picture.pitch, static_cast<size_t>(picture.width));
+    AddArea(picture, RECT{0, 0, picture.width, picture.height});
+}
+
+void FrameChecksum::AddArea(const mBitmapInfo& picture, const RECT& area) {
+    const LONG place[4] = {area.left, area.top, area.right, area.bottom};
+    Add(reinterpret_cast<const BYTE*>(place), sizeof place);
+    const LONG pixelBytes = picture.bitsPerPixel / 8;
+    for (LONG y = area.top; y < area.bottom; ++y)
+        Add(picture.topRow + y * picture.pitch + area.left * pixelBytes,
+            static_cast<size_t>(area.right - area.left) * pixelBytes);
 }
 
 void FrameChecksum::AddPalette(const RGBQUAD* palette) {
     Add(reinterpret_cast<const BYTE*>(palette), 256 * sizeof(RGBQUAD));
+}
+
+// All sums mixed, so that every bit of each reaches the whole value.
+uint64_t FrameChecksum::Value() const {
+    uint64_t value = 0;
+    for (int lane = 0; lane < kLanes; ++lane) {
+        value = (value ^ sums_[lane]) * 0xbf58476d1ce4e5b9ull;
+        value = (value ^ sumsOfSums_[lane]) * 0x94d049bb133111ebull;
+        value ^= value >> 31;
+    }
+    return value;
 }

@@ -1,6 +1,7 @@
 #include "tools/media/OpenImage.h"
 
 #include "tools/media/ConsoleReports.h"
+#include "tools/media/ImageKinds.h"
 
 #include <cstdio>
 
@@ -15,16 +16,17 @@ bool Failed(const char* what, const char* file) {
 
 bool OpenImage::Open(const char* file) {
     file_ = file;
-    if (!image_.Open(file, 0)) return Failed("cannot open", file);
-    if (!image_.ReadHeader()) return Failed("cannot read a FLIC animation from", file);
-    if (!target_.Create(Format().width, Format().height, Playback().bitsPerPixel) ||
-        !image_.SetTarget(&target_))
+    image_.reset(NewImageFor(file));
+    if (!image_ || !image_->Open(file, 0)) return Failed("cannot open", file);
+    if (!image_->ReadHeader()) return Failed("cannot read a picture or animation from", file);
+    if (!target_.Create(Format().width, Format().height, ShowingDepth(Playback())) ||
+        !image_->SetTarget(&target_))
         return Failed("cannot make a frame bitmap for", file);
     return Draw(Playback().paletteChanged);
 }
 
 bool OpenImage::ShowFrame(long n) {
-    image_.SeekFrame(n, 0);
+    image_->SeekFrame(n, 0);
     return Draw(Playback().paletteChanged);
 }
 
@@ -40,13 +42,13 @@ bool OpenImage::ForEachFrame(const std::function<bool(long)>& use) {
 }
 
 bool OpenImage::ShowRingFrame() {
-    image_.SeekFrame(Format().frameCount - 1, 0);
+    image_->SeekFrame(Format().frameCount - 1, 0);
     return ShowFrame(0);
 }
 
 // A seek decodes the next frame at once, a jump leaves it to the draw: either may bring colours.
 bool OpenImage::Draw(bool paletteChangedBySeek) {
-    bool drawn = image_.Draw(0, 0, nullptr) >= 0;
+    bool drawn = image_->Draw(0, 0, nullptr) >= 0;
     paletteChanged_ = paletteChangedBySeek || Playback().paletteChanged;
     return drawn;
 }

@@ -3,9 +3,10 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include "engine/gfx/mBitmap.h"
-#include "engine/media/mImageFlic.h"
+#include "engine/media/mImage.h"
 
 class OpenImage {
 public:
@@ -13,28 +14,32 @@ public:
     bool Open(const char* file);
     const char* FileName() const { return file_; }
 
-    const FormatInfo& Format() const { return *image_.formatInfo; }
-    const PlaybackInfo& Playback() const { return *image_.playbackInfo; }
+    const FormatInfo& Format() const { return *image_->formatInfo; }
+    const PlaybackInfo& Playback() const { return *image_->playbackInfo; }
 
     // Makes frame n current and draws it onto the target; false when its decode fails.
     bool ShowFrame(long n);
     // Shows every frame in order and hands its number to `use`; stops, reporting which
     // frame, when one cannot be decoded, or when `use` returns false.
     bool ForEachFrame(const std::function<bool(long)>& use);
-    // Steps from the last frame through the ring frame back to frame 0.
+    // Steps from the last frame of an animation through the ring frame back to frame 0.
     bool ShowRingFrame();
     // Whether the frame last shown brought a palette chunk.
     bool PaletteChanged() const { return paletteChanged_; }
 
     const mBitmapInfo& Picture() const { return *target_.info; }
-    const RGBQUAD* Palette() const { return image_.playbackInfo->palette; }
+    // The colours of an 8-bit picture: its own, or the target's when it brings none (a deep
+    // picture converted into the target's colours).
+    const RGBQUAD* Palette() const {
+        return Playback().palette ? Playback().palette : target_.info->colours;
+    }
 
 private:
     bool Draw(bool paletteChangedBySeek);
 
     // The image holds the target, so it must go first.
     mBitmap target_;
-    mImageFlic image_;
+    std::unique_ptr<mImage> image_;
     bool paletteChanged_ = false;
     const char* file_ = "";
 };

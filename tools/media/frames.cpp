@@ -1,4 +1,4 @@
-// frames FILE DIR: every frame as DIR/frame_NNN.png, through that frame's own palette.
+// frames FILE DIR: every frame (or page) as DIR/frame_NNN.png, through its own palette.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -12,12 +12,18 @@
 
 namespace {
 
+// 8-bit pictures through their palette, 24-bit ones (blue, green, red) as they are.
 bool WriteFramePng(const std::string& path, const mBitmapInfo& picture, const RGBQUAD* palette) {
     std::vector<BYTE> rgb;
     rgb.reserve(static_cast<size_t>(picture.width) * picture.height * 3);
     for (LONG y = 0; y < picture.height; ++y) {
         const BYTE* row = picture.topRow + y * picture.pitch;
         for (LONG x = 0; x < picture.width; ++x) {
+            if (picture.bitsPerPixel == 24) {
+                const BYTE* bgr = row + 3 * x;
+                rgb.insert(rgb.end(), {bgr[2], bgr[1], bgr[0]});
+                continue;
+            }
             const RGBQUAD& c = palette[row[x]];
             rgb.insert(rgb.end(), {c.rgbRed, c.rgbGreen, c.rgbBlue});
         }

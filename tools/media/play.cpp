@@ -1,22 +1,22 @@
 // lumaris-media play FILE [--headless] [--frames N] [--png OUT.png]
 // lumaris-media play SCRIPT... [--size WxH] [options as above]
-// Plays an animation as a sprite on a stage in a window at the animation's own frame time,
-// or puts a sprite for each sprite script on a stage of the given size (640 x 400 by
-// default), until Escape, the window's close box, or N ticks of the first sprite. With --png
-// the window's last presented picture is written out; --headless runs without a display.
+// Plays an animation (or shows a picture, a DCX its first page) as a sprite on a stage in a
+// window at the animation's own frame time, or puts a sprite for each sprite script on a
+// stage of the given size (640 x 400 by default), until Escape, the window's close box, or N
+// ticks of the first sprite (passes, for a picture). With --png the window's last presented
+// picture is written out; --headless runs without a display.
 #include "tools/media/ConsoleReports.h"
+#include "tools/media/ImageKinds.h"
 #include "tools/media/ScriptedSprite.h"
 #include "tools/media/commands.h"
 
 #include "engine/core/mDirector.h"
 #include "engine/core/mSpriteImage.h"
-#include "engine/media/mImageFlic.h"
 #include "platform/drivers/display/capture.h"
 #include "platform/win32.h"
 #include "tools/png/RgbPng.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -49,13 +49,8 @@ bool ParseSize(const char* text, PlayOptions& options) {
     return true;
 }
 
-// A FLIC animation by its extension; anything else is a sprite script.
-bool IsAnimation(const std::string& file) {
-    const size_t dot = file.rfind('.');
-    std::string extension = dot == std::string::npos ? "" : file.substr(dot + 1);
-    for (char& c : extension)
-        c = char(std::toupper(static_cast<unsigned char>(c)));
-    return extension == "FLI" || extension == "FLC";
+bool IsImage(const std::string& file) {
+    return IsImageFile(file.c_str());
 }
 
 bool ParseOptions(int argc, char** argv, PlayOptions& options) {
@@ -77,10 +72,10 @@ bool ParseOptions(int argc, char** argv, PlayOptions& options) {
             options.files.push_back(arg);
         }
     }
-    // One animation, or any number of scripts.
+    // One picture or animation, or any number of scripts.
     const auto& files = options.files;
     return files.size() == 1 ||
-           (files.size() > 1 && std::none_of(files.begin(), files.end(), IsAnimation));
+           (files.size() > 1 && std::none_of(files.begin(), files.end(), IsImage));
 }
 
 bool WritePng(const platform::CapturedPicture& picture, const std::string& path) {
@@ -150,11 +145,12 @@ public:
     }
 
     int Run() {
-        const bool animation = IsAnimation(options.files[0]);
-        if (!(animation ? LoadAnimation() : LoadScripts())) return 1;
-        const LONG width = animation ? sprites[0]->image->playbackInfo->width : options.width;
-        const LONG height = animation ? sprites[0]->image->playbackInfo->height : options.height;
-        if (!BuildStage(width, height, animation)) {
+        const bool single = IsImage(options.files[0]);
+        if (!(single ? LoadImage() : LoadScripts())) return 1;
+        const LONG width = single ? sprites[0]->image->playbackInfo->width : options.width;
+        const LONG height = single ? sprites[0]->image->playbackInfo->height : options.height;
+        still = single && !IsAnimation(*sprites[0]->image->formatInfo);
+        if (!BuildStage(width, height, single)) {
             PrintFailure("cannot create a window for", options.files[0].c_str());
             return 1;
         }
@@ -163,12 +159,12 @@ public:
     }
 
 private:
-    bool LoadAnimation() {
+    bool LoadImage() {
         const char* file = options.files[0].c_str();
-        auto* image = new mImageFlic;
-        if (!image->Open(file, 0) || !image->ReadHeader()) {
+        mImage* image = NewImageFor(file);
+        if (!image || !image->Open(file, 0) || !image->ReadHeader()) {
             delete image;
-            PrintFailure("cannot open the animation", file);
+            PrintFailure("cannot open the picture or animation", file);
             return false;
         }
         sprites.push_back(new mSpriteImage);
@@ -185,10 +181,10 @@ private:
         return true;
     }
 
-    // An animation stands in the middle of a stage its own size with a margin; scripted
-    // sprites place themselves.
-    bool BuildStage(LONG width, LONG height, bool animation) {
-        const LONG margin = animation ? stageMargin : 0;
+    // A picture or animation stands in the middle of a stage its own size with a margin;
+    // scripted sprites place themselves.
+    bool BuildStage(LONG width, LONG height, bool single) {
+        const LONG margin = single ? stageMargin : 0;
         window = CreatePlayerWindow("lumaris-media play " + options.files[0], width + 2 * margin,
                                     height + 2 * margin);
         if (!window) return false;
@@ -196,9 +192,12 @@ private:
         stage->SetDirtyCapacity(200);
         shownStage = stage;
         for (mSpriteImage* sprite : sprites) {
-            sprite->SetImageRemap(0);
-            sprite->SetImageTransparent(1);
-            if (animation) {
+            // Pictures draw straight onto the stage: they have neither key colour nor mapping.
+            if (!still) {
+                sprite->SetImageRemap(0);
+                sprite->SetImageTransparent(1);
+            }
+            if (single) {
                 sprite->SetOrigin(width / 2, height / 2);
                 sprite->SetPosition(stage->info->width / 2, stage->info->height / 2, 1);
             }
@@ -213,7 +212,8 @@ private:
             // A tick shows the next frame, the same one again in a one-frame animation.
             const DWORD tickBefore = sprites[0]->lastTick;
             const DWORD wait = stage->Update();
-            if (sprites[0]->lastTick != tickBefore) ++played;
+            // A still picture never ticks: each pass shows it once more.
+            if (sprites[0]->lastTick != tickBefore || still) ++played;
             if (options.frames >= 0 && played >= options.frames) break;
             Sleep(wait ? wait : idleWait);
         }
@@ -232,6 +232,7 @@ private:
     HWND window = nullptr;
     mDirector* stage = nullptr;
     std::vector<mSpriteImage*> sprites;
+    bool still = false;
 };
 
 } // namespace

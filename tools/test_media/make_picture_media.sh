@@ -26,7 +26,9 @@ trap 'rm -rf "$work"' EXIT
 ff() { ffmpeg -nostdin -v error -y "$@"; }
 
 # A test card: colour bars, gradients and sharp edges, so rows, columns and colours all show.
-ff -f lavfi -i "testsrc2=size=$size" -frames:v 1 "$work/source.png"
+# testsrc2 itself only makes even sizes, so it is scaled to the size wanted.
+ff -f lavfi -i "testsrc2=size=640x480" -frames:v 1 -vf "scale=${size%x*}:${size#*x}" \
+    -pix_fmt rgb24 "$work/source.png"
 # Reference pixels as ffmpeg decodes the file.
 ffmpeg_pixels() { ff -i "$out/$1" -f rawvideo -pix_fmt rgb24 "$out/$1.rgb"; }
 

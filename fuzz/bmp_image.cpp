@@ -1,0 +1,7 @@
+// mImageBMP over arbitrary bytes; see PictureFuzzing.h.
+#include "engine/media/mImageBMP.h"
+#include "fuzz/PictureFuzzing.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    return picturefuzz::Exercise<mImageBMP>(data, size);
+}

@@ -1,0 +1,7 @@
+// mImagePCX over arbitrary bytes; see PictureFuzzing.h.
+#include "engine/media/mImagePCX.h"
+#include "fuzz/PictureFuzzing.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    return picturefuzz::Exercise<mImagePCX>(data, size);
+}
