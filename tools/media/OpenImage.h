@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "engine/gfx/mBitmap.h"
+#include "engine/media/mImageAVI.h"
 #include "engine/media/mImageFlic.h"
 
 class OpenImage {
@@ -13,8 +14,8 @@ public:
     bool Open(const char* file);
     const char* FileName() const { return file_; }
 
-    const FormatInfo& Format() const { return *image_.formatInfo; }
-    const PlaybackInfo& Playback() const { return *image_.playbackInfo; }
+    const FormatInfo& Format() const { return *image_->formatInfo; }
+    const PlaybackInfo& Playback() const { return *image_->playbackInfo; }
 
     // Makes frame n current and draws it onto the target; false when its decode fails.
     bool ShowFrame(long n);
@@ -27,14 +28,16 @@ public:
     bool PaletteChanged() const { return paletteChanged_; }
 
     const mBitmapInfo& Picture() const { return *target_.info; }
-    const RGBQUAD* Palette() const { return image_.playbackInfo->palette; }
+    const RGBQUAD* Palette() const { return image_->playbackInfo->palette; }
 
 private:
     bool Draw(bool paletteChangedBySeek);
 
-    // The image holds the target, so it must go first.
+    // The images hold the target, so it must go first. The file's extension picks the image.
     mBitmap target_;
-    mImageFlic image_;
+    mImageFlic flic_;
+    mImageAVI avi_;
+    mImage* image_ = &flic_;
     bool paletteChanged_ = false;
     const char* file_ = "";
 };
