@@ -24,7 +24,7 @@ bool FrameTooLarge(const uint8_t* data, size_t size) {
 
 void Exercise(mImageAVI& image) {
     LONG frames = image.formatInfo->frameCount;
-    LONG steps = std::min<LONG>(frames + 2, 40);
+    LONG steps = frames < 38 ? frames + 2 : 40;
     for (LONG i = 0; i < steps; ++i) {
         image.SeekFrame(i, 0);
         RECT clip{-5, 3, 50, 60};
