@@ -1,6 +1,7 @@
 // Frames of the AVI image: the walk through the movie list's chunks, decompression into the
 // frame bitmap, drawing, and seeking with or without the index.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "engine/media/mImageAVI.h"
@@ -160,9 +161,12 @@ void mImageAVI::ApplyPaletteChange(DWORD size) {
 }
 
 LONG mImageAVI::SeekFrame(LONG n, LONG whence) {
-    if (whence == 1) n += decodedFrame;
-    if (whence == 2) n = mImage::format.frameCount - n;
-    if (n < 0 || n >= mImage::format.frameCount) return playback.currentFrame;
+    LONG frames = mImage::format.frameCount;
+    int64_t wanted = whence == 1   ? int64_t(n) + decodedFrame
+                     : whence == 2 ? int64_t(frames) - n
+                                   : n;
+    if (wanted < 0 || wanted >= frames) return playback.currentFrame;
+    n = LONG(wanted);
     if (n == decodedFrame || n == decodedFrame + 1) {
         playback.currentFrame = n;
         return n;

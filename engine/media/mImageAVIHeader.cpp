@@ -77,7 +77,9 @@ bool mImageAVI::ChooseVideo(LONG index, const avi::StreamHeader& header, DWORD f
     videoIndex = index;
     if (!LoadVideoFormat(formatSize)) return false;
     videoStream = avi::StreamDigits(index);
-    if (header.suggestedBufferSize && !GrowFrameBuffer(header.suggestedBufferSize)) return false;
+    // No frame is larger than the file: a damaged size must not ask for gigabytes.
+    DWORD suggested = std::min(header.suggestedBufferSize, DWORD(std::max<LONG>(State()->size, 0)));
+    if (suggested && !GrowFrameBuffer(suggested)) return false;
     if (!frameBitmap.Create(mImage::format.width, mImage::format.height, 8)) return false;
     FOURCC handler = header.handler == avi::kRleHandler ? avi::kMrleHandler : header.handler;
     return OpenDecompressor(handler);

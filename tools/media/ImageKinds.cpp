@@ -1,5 +1,6 @@
 #include "tools/media/ImageKinds.h"
 
+#include "engine/media/mImageAVI.h"
 #include "engine/media/mImageBMP.h"
 #include "engine/media/mImageDCX.h"
 #include "engine/media/mImageFlic.h"
@@ -23,7 +24,7 @@ bool HasExtension(const char* file, const char* extension) {
 } // namespace
 
 bool IsImageFile(const char* file) {
-    for (const char* extension : {"fli", "flc", "bmp", "pcx", "dcx"})
+    for (const char* extension : {"fli", "flc", "bmp", "pcx", "dcx", "avi"})
         if (HasExtension(file, extension)) return true;
     return false;
 }
@@ -32,5 +33,6 @@ mImage* NewImageFor(const char* file) {
     if (HasExtension(file, "bmp")) return new (std::nothrow) mImageBMP;
     if (HasExtension(file, "pcx")) return new (std::nothrow) mImagePCX;
     if (HasExtension(file, "dcx")) return new (std::nothrow) mImageDCX;
+    if (HasExtension(file, "avi")) return new (std::nothrow) mImageAVI;
     return new (std::nothrow) mImageFlic;
 }

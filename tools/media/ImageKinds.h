@@ -1,5 +1,6 @@
-// Which engine image class reads a file, by its extension: BMP, PCX and DCX pictures, FLIC
-// animations otherwise (FLI, FLC and anything unnamed, whose header then decides).
+// Which engine image class reads a file, by its extension: BMP, PCX and DCX pictures, AVI
+// movies, FLIC animations otherwise (FLI, FLC and anything unnamed, whose header then
+// decides). The last dot counts, as paths on a command line often hold others.
 #pragma once
 
 #include "engine/media/mImage.h"
