@@ -22,14 +22,19 @@ bool InDialog(HWND dialog, HWND window) {
 }
 
 // Enter and Escape in the dialog are OK and Cancel whichever control has the focus, and they
-// still reach that control. The About box's loop drains its own messages while it runs.
+// still reach that control; the other keys get the dialog's keyboard interface (Tab, arrows,
+// mnemonics), which the modal loop would have given them had the tick not taken them first.
+// The About box's loop drains its own messages while it runs.
 void DrainThreadMessages(HWND dialog) {
     if (AboutAnimationRunning()) return;
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (InDialog(dialog, message.hwnd)) {
-            if (IsKeyDown(message, VK_RETURN)) PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-            if (IsKeyDown(message, VK_ESCAPE)) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            const bool enter = IsKeyDown(message, VK_RETURN);
+            const bool escape = IsKeyDown(message, VK_ESCAPE);
+            if (enter) PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            if (escape) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            if (!enter && !escape && IsDialogMessageA(dialog, &message)) continue;
         }
         TranslateMessage(&message);
         DispatchMessageA(&message);
