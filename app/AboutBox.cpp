@@ -22,15 +22,8 @@ constexpr UINT_PTR kStartTimer = 1;
 constexpr UINT kStartDelay = 30;
 
 mSpriteImage* CreateAboutSprite(mImageFlic* image) {
-    auto* sprite = new (std::nothrow) mSpriteImage;
-    if (!sprite) {
-        delete image;
-        return nullptr;
-    }
-    sprite->SetImage(image);
-    sprite->SetImageRemap(0);
-    sprite->SetImageTransparent(1);
-    sprite->SetPosition(0, 0, 0);
+    mSpriteImage* sprite = NewPictureSprite(image);
+    if (sprite) sprite->SetPosition(0, 0, 0);
     return sprite;
 }
 

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "engine/core/mSpriteImage.h"
 #include "engine/media/mImageFlic.h"
 #include "platform/win32.h"
 
@@ -16,4 +17,16 @@ mImageFlic* OpenFlicResource(int resource) {
         return image;
     delete image;
     return nullptr;
+}
+
+mSpriteImage* NewPictureSprite(mImageFlic* image) {
+    auto* sprite = new (std::nothrow) mSpriteImage;
+    if (!sprite) {
+        delete image;
+        return nullptr;
+    }
+    sprite->SetImage(image);
+    sprite->SetImageRemap(0);
+    sprite->SetImageTransparent(1);
+    return sprite;
 }

@@ -47,14 +47,8 @@ template <class Owned> void Destroy(Owned*& object) {
 mSpriteImage* LoadFlicPicture(int resource) {
     mImageFlic* image = OpenFlicResource(resource);
     if (!image) return nullptr;
-    auto* sprite = new (std::nothrow) mSpriteImage;
-    if (!sprite) {
-        delete image;
-        return nullptr;
-    }
-    sprite->SetImage(image);
-    sprite->SetImageRemap(0);
-    sprite->SetImageTransparent(1);
+    mSpriteImage* sprite = NewPictureSprite(image);
+    if (!sprite) return nullptr;
     sprite->SetOrigin(0, 0);
     sprite->SetPosition(0, 0, settingsDialog.pictureDepthCounter++);
     return sprite;

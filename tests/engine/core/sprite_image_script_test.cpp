@@ -6,22 +6,25 @@
 #include "engine/core/mSpriteImage.h"
 #include "engine/media/mImageBitmap.h"
 #include "sprite_fakes.h"
+#include "tests/support/private_working_folder.h"
 #include "tests/support/source_tree.h"
 #include "tests/support/text_stream.h"
 
-#include <cstdio>
 #include <fstream>
+#include <memory>
 
 namespace {
 
 class SpriteImageScript : public StageTest {
 protected:
     static void SetUpTestSuite() {
+        workingFolder = std::make_unique<PrivateWorkingFolder>();
         const auto bytes = SourceTreeBytes("resources/flic/small.flc");
         std::ofstream("script_small.flc", std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     }
-    static void TearDownTestSuite() { std::remove("script_small.flc"); }
+    static void TearDownTestSuite() { workingFolder.reset(); }
+    static std::unique_ptr<PrivateWorkingFolder> workingFolder;
     void SetUp() override {
         StageTest::SetUp();
         MakeStage(320, 200);
@@ -33,6 +36,8 @@ protected:
 
     mSpriteImage* sprite = new mSpriteImage;
 };
+
+std::unique_ptr<PrivateWorkingFolder> SpriteImageScript::workingFolder;
 
 TEST_F(SpriteImageScript, ACompositeImageTakesItsCellsFromTheSameText) {
     auto* composite = new mImageBitmap;

@@ -9,6 +9,7 @@
 #include "platform/testing/memory.h"
 #include "platform/testing/message_boxes.h"
 #include "tests/engine/media/FlicBytes.h"
+#include "tests/support/private_working_folder.h"
 #include "tests/support/rects.h"
 #include "tests/support/reports.h"
 #include "tests/support/source_tree.h"
@@ -27,8 +28,8 @@ using platform::testing::TakeMessageBoxes;
 
 namespace {
 
-// Files are named from the working folder: a folder with a dot in its name would count
-// for the extension.
+// Files are named from the working folder (a private one: tests run side by side): a folder
+// with a dot in its name would count for the extension.
 void WriteFile(const std::string& name, const std::vector<unsigned char>& bytes) {
     std::ofstream(name, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
@@ -46,14 +47,13 @@ flictest::Bytes StillSecondFrame() {
 class Description : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+        workingFolder = std::make_unique<PrivateWorkingFolder>();
         WriteFile("desc_small.flc", SourceTreeBytes("resources/flic/small.flc"));
         WriteFile("desc_big.flc", SourceTreeBytes("resources/flic/big.flc"));
         WriteFile("desc_still.flc", StillSecondFrame());
     }
-    static void TearDownTestSuite() {
-        for (const char* name : {"desc_small.flc", "desc_big.flc", "desc_still.flc"})
-            std::remove(name);
-    }
+    static void TearDownTestSuite() { workingFolder.reset(); }
+    static std::unique_ptr<PrivateWorkingFolder> workingFolder;
     void SetUp() override { TakeMessageBoxes(); }
 
     LONG Parse(const std::string& text) {
@@ -71,6 +71,8 @@ protected:
 
     std::unique_ptr<mImageBitmap> composite = std::make_unique<mImageBitmap>();
 };
+
+std::unique_ptr<PrivateWorkingFolder> Description::workingFolder;
 
 // Every frame becomes a whole-frame cell with the file's frame time and the changed
 // rectangle its decode had in order.
@@ -229,6 +231,7 @@ namespace {
 // Pictures of the other formats (and the pages of a DCX file) become cells whose colours
 // are the picture's, pixel for pixel where the picture has 8 bits.
 TEST(DescriptionOfPictures, EveryFormatTheFactoryKnowsGivesCells) {
+    PrivateWorkingFolder working;
     struct Case {
         const char* name;
         LONG cells;
@@ -264,6 +267,7 @@ TEST(DescriptionOfPictures, EveryFormatTheFactoryKnowsGivesCells) {
 
 // A movie gives a cell for every frame, each the movie's frame size.
 TEST(DescriptionOfPictures, AMovieGivesACellPerFrame) {
+    PrivateWorkingFolder working;
     WriteFile("desc_movie.avi", SourceTreeBytes("tests/engine/media/data/movies/rle8.avi"));
     mImageAVI movie;
     ASSERT_TRUE(movie.Open("desc_movie.avi", 0) && movie.ReadHeader());
