@@ -39,20 +39,36 @@ std::string FileOf(const LOGFONTA& font) {
 
 using FaceKey = std::pair<std::string, int>;
 
-std::map<FaceKey, TTF_Font*>& Faces() {
-    static std::map<FaceKey, TTF_Font*> faces;
-    return faces;
-}
+// Faces stay open for the life of the process and close at its end, with SDL_ttf's own
+// memory.
+class FaceCache {
+public:
+    ~FaceCache() {
+        for (auto& [key, face] : faces) {
+            if (face) TTF_CloseFont(face);
+        }
+        if (initialised) TTF_Quit();
+    }
+
+    TTF_Font* Open(const std::string& file, int em) {
+        FaceKey key{file, em};
+        auto found = faces.find(key);
+        if (found != faces.end()) return found->second;
+        if (!initialised) initialised = TTF_Init() == 0;
+        TTF_Font* face = initialised ? TTF_OpenFont(file.c_str(), em) : nullptr;
+        if (face) TTF_SetFontHinting(face, TTF_HINTING_MONO);
+        faces.emplace(key, face);
+        return face;
+    }
+
+private:
+    std::map<FaceKey, TTF_Font*> faces;
+    bool initialised = false;
+};
 
 TTF_Font* Open(const std::string& file, int em) {
-    FaceKey key{file, em};
-    auto found = Faces().find(key);
-    if (found != Faces().end()) return found->second;
-    static bool ready = TTF_WasInit() || TTF_Init() == 0;
-    TTF_Font* face = ready ? TTF_OpenFont(file.c_str(), em) : nullptr;
-    if (face) TTF_SetFontHinting(face, TTF_HINTING_MONO);
-    Faces().emplace(key, face);
-    return face;
+    static FaceCache cache;
+    return cache.Open(file, em);
 }
 
 bool FitsCell(const std::string& file, int em, int cell) {

@@ -38,6 +38,7 @@ protected:
         TearDownScene();
 #ifndef _WIN32
         std::remove(registryFile.c_str());
+        std::remove((registryFile + ".lock").c_str());
 #endif
     }
     std::string registryFile;
