@@ -1,5 +1,6 @@
 // A sprite-image description read into a composite image, in a folder holding two small
-// FLIC files to cut from (a.flc: three frames, b.fli: one), then the cells walked and drawn.
+// FLIC files to cut from (a.flc: three frames, b.fli: one) and one file of each other kind
+// the factory opens (c.bmp RLE8, d.pcx, e.dcx, f.avi Video 1), then the cells walked and drawn.
 // Nothing may stay allocated once the image is gone.
 #include "engine/gfx/mBitmap.h"
 #include "engine/media/mImageBitmap.h"
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -17,6 +19,13 @@ namespace {
 
 void Check(bool condition) {
     if (!condition) __builtin_trap();
+}
+
+void CopyTestFile(const char* from, const char* to) {
+    const std::string data = std::string(LUMARIS_SOURCE_DIR "/tests/engine/media/data/") + from;
+    std::ifstream in(data, std::ios::binary);
+    Check(bool(in));
+    std::ofstream(to, std::ios::binary) << in.rdbuf();
 }
 
 void Write(const char* name, const flictest::Bytes& bytes) {
@@ -62,6 +71,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     Check(mkdtemp(folder) && chdir(folder) == 0);
     Write("a.flc", Animation(0xAF12, 3));
     Write("b.fli", Animation(0xAF11, 1));
+    CopyTestFile("pictures/bmp_rle8.bmp", "c.bmp");
+    CopyTestFile("pictures/pcx_8bit.pcx", "d.pcx");
+    CopyTestFile("pictures/pages.dcx", "e.dcx");
+    CopyTestFile("movies/video1.avi", "f.avi");
     return 0;
 }
 
