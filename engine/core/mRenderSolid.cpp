@@ -2,6 +2,16 @@
 
 #include "engine/core/mDirector.h"
 
+#include <algorithm>
+
+namespace {
+
+DWORD RgbOf(const RGBQUAD& c) {
+    return DWORD(c.rgbRed) << 16 | DWORD(c.rgbGreen) << 8 | c.rgbBlue;
+}
+
+} // namespace
+
 mRenderSolid::mRenderSolid(const RECT& area) {
     rect = area;
     hitRect = area;
@@ -19,6 +29,25 @@ void mRenderSolid::Draw(const RECT* rects, int count) {
 }
 
 void mRenderSolid::OnPaletteChanged() {
-    colourIndex = DWORD(director->NearestColour(colour));
-    director->Invalidate(rect);
+    const DWORD index = DWORD(director->NearestColour(colour));
+    const RGBQUAD* table = director->info->colours;
+    const DWORD shown = table ? RgbOf(table[index]) : kNothingShown;
+    if (!table || index != colourIndex || shown != shownRgb) {
+        colourIndex = index;
+        shownRgb = shown;
+        director->Invalidate(rect);
+        return;
+    }
+    mRenderer* other = director->renderers;
+    do {
+        if (other != this) InvalidateUnder(*other);
+        other = other->next;
+    } while (other != director->renderers);
+}
+
+void mRenderSolid::InvalidateUnder(const mRenderer& other) {
+    const RECT overlap = {std::max(rect.left, other.rect.left), std::max(rect.top, other.rect.top),
+                          std::min(rect.right, other.rect.right),
+                          std::min(rect.bottom, other.rect.bottom)};
+    director->Invalidate(overlap);
 }

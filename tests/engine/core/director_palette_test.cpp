@@ -2,6 +2,8 @@
 // a palette device are never touched, and what each display shows after a change.
 #include "stage_fixture.h"
 
+#include "engine/core/mRenderSolid.h"
+
 namespace {
 
 using platform::DisplayClass;
@@ -77,6 +79,34 @@ TEST_F(DirectorPaletteTest, ChangeShowsAtOnceOnPaletteDeviceAndAfterUpdateOnTrue
         stage = nullptr;
         platform::testing::ResetWindows();
     }
+}
+
+// What a colour step costs a true-colour window: the background redraws only where other
+// renderers stand unless its own colour changed.
+TEST_F(DirectorPaletteTest, BackgroundRedrawsWholeOnlyWhenItsOwnColourChanges) {
+    Begin(DisplayClass::TrueColour);
+    std::vector<RGBQUAD> colours = Grey(0);
+    stage->SetPalette(colours.data(), 0, 256);
+    stage->Update();
+    const auto dirty = [&] {
+        std::vector<RECT> areas;
+        for (mDirtyArea* a = stage->areas[0].next; a != &stage->areas[0]; a = a->next)
+            areas.push_back({a->left, a->top, a->right, a->bottom});
+        return areas;
+    };
+
+    colours[probe.fillIndex] = {0, 255, 0, 0};
+    stage->SetPalette(colours.data(), 0, 256);
+    EXPECT_EQ(std::vector<RECT>{probe.rect}, dirty());
+    stage->Update();
+    EXPECT_EQ(RGB(0, 255, 0), platform::testing::ShownPixel(window, 2, 2));
+
+    colours[stage->background->colourIndex] = {0, 0, 40, 0};
+    stage->SetPalette(colours.data(), 0, 256);
+    const RECT wholeStage = {0, 0, 64, 32};
+    EXPECT_EQ(std::vector<RECT>{wholeStage}, dirty());
+    stage->Update();
+    EXPECT_EQ(RGB(0, 0, 0), platform::testing::ShownPixel(window, 40, 20));
 }
 
 } // namespace
