@@ -3,25 +3,11 @@
 #include "tests/engine/media/avi_test_support.h"
 #include "tests/engine/media/wave_fixture.h"
 
-#include <algorithm>
-
 namespace {
 
 using avi_test::Bytes;
+using avi_test::ChunkData;
 using namespace wave_test;
-
-// The data of every chunk of the movie list with the identifier, in file order.
-Bytes ChunkData(const Bytes& file, const char* id) {
-    Bytes data;
-    size_t index = size_t(std::search(file.begin(), file.end(), "idx1", "idx1" + 4) - file.begin());
-    for (size_t i = 0; i + 8 <= index; ++i) {
-        if (std::memcmp(&file[i], id, 4) != 0) continue;
-        size_t size = file[i + 4] | file[i + 5] << 8 | file[i + 6] << 16;
-        data.insert(data.end(), file.begin() + long(i + 8), file.begin() + long(i + 8 + size));
-        i += 7 + size;
-    }
-    return data;
-}
 
 TEST_F(WaveAudio, MovieSoundReachesTheDeviceChunkByChunk) {
     const std::string name = "tests/engine/media/data/movies/uncompressed_sound.avi";
