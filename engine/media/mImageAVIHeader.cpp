@@ -169,12 +169,16 @@ void mImageAVI::ChooseAudio(LONG index, const avi::StreamHeader& header, DWORD f
     rates.lengthMs = UnitsToMs(header.length);
     rates.dataBytes = UnitsToBytes(header.length);
     SetTimeFormat(timeMs);
-    // One frame's sound and a little more per buffer; one buffer more than the initial
-    // frames and two, for the sound chunk that writers put after the last frame, which
-    // arrives together with the last frame's own; more buffers add nothing but memory.
+    // One frame's sound and a little more per buffer. A chunk finding every buffer still on
+    // the device is lost, so the ring holds the initial frames' sound, a second's more (the
+    // device falls behind on a busy machine, and the first frame's sound arrives with the
+    // next frame) and the chunk writers put after the last frame.
     constexpr DWORD kMostBuffers = 32;
-    SetBuffering(mainHeader.microSecPerFrame / 1000 + 10,
-                 std::min<DWORD>(header.initialFrames, kMostBuffers - 3) + 3);
+    const DWORD frameMs = mainHeader.microSecPerFrame / 1000;
+    const DWORD secondOfFrames = 1000 / std::max<DWORD>(frameMs, 1);
+    SetBuffering(
+        frameMs + 10,
+        std::min(std::min(header.initialFrames, kMostBuffers) + secondOfFrames + 3, kMostBuffers));
 }
 
 bool mImageAVI::FindMovieAndIndex() {

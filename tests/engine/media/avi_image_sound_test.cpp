@@ -9,16 +9,24 @@ using avi_test::Bytes;
 using avi_test::ChunkData;
 using namespace wave_test;
 
+struct SoundCase {
+    const char* name;
+    bool fromFile;
+    LONG framesAtOnce; // a busy machine lets these frames pass before the device plays
+};
+
+// The sound of frames that came faster than the device plays waits on the device.
 TEST_F(WaveAudio, MovieSoundReachesTheDeviceChunkByChunk) {
     const std::string name = "tests/engine/media/data/movies/uncompressed_sound.avi";
     Bytes file = SourceTreeBytes(name);
     Bytes expected = ChunkData(file, "01wb");
     ASSERT_FALSE(expected.empty());
-    for (bool fromFile : {false, true}) {
-        SCOPED_TRACE(fromFile ? "file" : "memory");
+    for (const SoundCase& run : {SoundCase{"memory", false, 0}, SoundCase{"file", true, 0},
+                                 SoundCase{"device behind", false, 5}}) {
+        SCOPED_TRACE(run.name);
         size_t before = Consumed().size();
         mImageAVI movie;
-        if (fromFile)
+        if (run.fromFile)
             ASSERT_EQ(movie.Open(SourceTreePath(name).c_str(), 0), 1);
         else
             movie.OpenMemory(file.data(), LONG(file.size()));
@@ -33,12 +41,13 @@ TEST_F(WaveAudio, MovieSoundReachesTheDeviceChunkByChunk) {
         ASSERT_EQ(movie.Play(0, 1), 1);
         for (LONG frame = 0; frame < movie.formatInfo->frameCount; ++frame) {
             ASSERT_EQ(movie.Draw(0, 0, nullptr), frame);
-            RunFor(DWORD(movie.playbackInfo->frameTime));
+            if (frame >= run.framesAtOnce) RunFor(DWORD(movie.playbackInfo->frameTime));
         }
-        RunFor(500);
+        RunFor(500 + DWORD(run.framesAtOnce * movie.playbackInfo->frameTime));
         EXPECT_FALSE(movie.mediaInfo->playing);
         ASSERT_EQ(Consumed().size() - before, expected.size());
-        EXPECT_EQ(Bytes(Consumed().begin() + long(before), Consumed().end()), expected);
+        EXPECT_TRUE(
+            std::equal(expected.begin(), expected.end(), Consumed().begin() + long(before)));
         movie.SetTarget(nullptr);
     }
     EXPECT_TRUE(platform::testing::TakeMessageBoxes().empty());
