@@ -52,6 +52,8 @@ private:
     bool DecodeNextFrame();
     // One chunk of the movie list at the stream; sets frameRead for a frame.
     bool ReadChunk(bool& frameRead);
+    // Feeds the sound chunks that directly follow the frame just read.
+    void FeedFollowingSound();
     void FeedTrailingSound();
     bool ReadFrameData(DWORD size);
     void ApplyPaletteChange(DWORD size);

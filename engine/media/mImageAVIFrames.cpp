@@ -38,6 +38,7 @@ bool mImageAVI::DecodeNextFrame() {
     bool frameRead = false;
     while (!frameRead)
         if (!ReadChunk(frameRead)) return false;
+    FeedFollowingSound();
     if (decompressor)
         ICDecompress(decompressor, 0, videoFormat, frameData, &frameBitmap.info->header->bmiHeader,
                      frameBitmap.info->bits);
@@ -65,6 +66,15 @@ void mImageAVI::CopyFrame() {
         const LONG y = topDown ? stored : frame.height - 1 - stored;
         std::memcpy(frame.topRow + ptrdiff_t(y) * frame.pitch, frameData + size_t(stored) * stride,
                     size_t(frame.width));
+    }
+}
+
+// Writers that store a frame's sound after the frame would otherwise have it reach the device
+// with the next frame, late by a frame all through the movie.
+void mImageAVI::FeedFollowingSound() {
+    bool frameRead = false;
+    while (audioChunk && Require(kChunkHeader) >= kChunkHeader &&
+           Little32(State()->current) == audioChunk && ReadChunk(frameRead)) {
     }
 }
 
