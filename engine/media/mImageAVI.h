@@ -38,6 +38,13 @@ private:
     void ChooseAudio(LONG index, const avi::StreamHeader& header, DWORD formatSize);
     bool LoadVideoFormat(DWORD size);
     bool OpenDecompressor(FOURCC handler);
+    bool CopyableFrames() const;
+    // The format's colour table, 256 entries (zero where the stream held none).
+    RGBQUAD* MovieColours();
+    // The frame's colours, which are also the image's palette.
+    void TakeColours(const RGBQUAD* colours);
+    // Copies an uncompressed frame into the frame bitmap.
+    void CopyFrame();
     void CloseDecompressor();
     bool FindMovieAndIndex();
 
@@ -45,6 +52,8 @@ private:
     bool DecodeNextFrame();
     // One chunk of the movie list at the stream; sets frameRead for a frame.
     bool ReadChunk(bool& frameRead);
+    // Feeds the sound chunks that directly follow the frame just read.
+    void FeedFollowingSound();
     void FeedTrailingSound();
     bool ReadFrameData(DWORD size);
     void ApplyPaletteChange(DWORD size);

@@ -38,8 +38,12 @@ bool mImageAVI::DecodeNextFrame() {
     bool frameRead = false;
     while (!frameRead)
         if (!ReadChunk(frameRead)) return false;
-    ICDecompress(decompressor, 0, videoFormat, frameData, &frameBitmap.info->header->bmiHeader,
-                 frameBitmap.info->bits);
+    FeedFollowingSound();
+    if (decompressor)
+        ICDecompress(decompressor, 0, videoFormat, frameData, &frameBitmap.info->header->bmiHeader,
+                     frameBitmap.info->bits);
+    else
+        CopyFrame();
     decodedFrame = playback.currentFrame;
     if (decodedFrame == mImage::format.frameCount - 1) FeedTrailingSound();
     if (automaticKeyColour) {
@@ -48,6 +52,30 @@ bool mImageAVI::DecodeNextFrame() {
         SetTransparent(transparent);
     }
     return true;
+}
+
+// Stored rows are padded to four bytes, from the bottom unless the height is negative; a short
+// frame fills the whole rows it holds and leaves the rest as they were.
+void mImageAVI::CopyFrame() {
+    const mBitmapInfo& frame = *frameBitmap.info;
+    const size_t stride = (size_t(frame.width) + 3) & ~size_t(3);
+    const LONG rows =
+        LONG(std::min<size_t>(videoFormat->biSizeImage / stride, size_t(frame.height)));
+    const bool topDown = videoFormat->biHeight < 0;
+    for (LONG stored = 0; stored < rows; ++stored) {
+        const LONG y = topDown ? stored : frame.height - 1 - stored;
+        std::memcpy(frame.topRow + ptrdiff_t(y) * frame.pitch, frameData + size_t(stored) * stride,
+                    size_t(frame.width));
+    }
+}
+
+// Writers that store a frame's sound after the frame would otherwise have it reach the device
+// with the next frame, late by a frame all through the movie.
+void mImageAVI::FeedFollowingSound() {
+    bool frameRead = false;
+    while (audioChunk && Require(kChunkHeader) >= kChunkHeader &&
+           Little32(State()->current) == audioChunk && ReadChunk(frameRead)) {
+    }
 }
 
 // Sound chunks after the last frame are fed at once, as no frame follows to bring them; then
@@ -153,6 +181,9 @@ void mImageAVI::ApplyPaletteChange(DWORD size) {
         colours[i] = RGBQUAD{entry[2], entry[1], entry[0], 0};
     }
     if (count <= 0) return;
+    // The format's colours change with the frame's, so that a decompressor mapping the one
+    // into the other keeps mapping each colour to itself.
+    std::memcpy(MovieColours() + first, colours, size_t(count) * sizeof(RGBQUAD));
     frameBitmap.SetColours(colours, first, count);
     if (playback.remap && target)
         colourMapResult = frameBitmap.BuildColourMap(target);

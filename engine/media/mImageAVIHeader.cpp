@@ -49,7 +49,7 @@ BOOL mImageAVI::ReadHeader() {
     LONG streams = LONG(std::min<DWORD>(mainHeader.streams, avi::kMaxStreams));
     for (LONG i = 0; i < streams; ++i)
         if (!ReadStream(i, audioStreams)) return FALSE;
-    if (!decompressor) return FALSE; // no video stream at all
+    if (!videoFormat) return FALSE; // no video stream at all
     Ascend();
     if (audioStreams == 0) media.formatTag = avi::kNoSound;
     if (!FindMovieAndIndex()) return FALSE;
@@ -81,6 +81,12 @@ bool mImageAVI::ChooseVideo(LONG index, const avi::StreamHeader& header, DWORD f
     DWORD suggested = std::min(header.suggestedBufferSize, DWORD(std::max<LONG>(State()->size, 0)));
     if (suggested && !GrowFrameBuffer(suggested)) return false;
     if (!frameBitmap.Create(mImage::format.width, mImage::format.height, 8)) return false;
+    CloseDecompressor();
+    // Uncompressed frames are copied here: no system promises a decompressor for them.
+    if (videoFormat->biCompression == BI_RGB) {
+        TakeColours(MovieColours());
+        return CopyableFrames();
+    }
     FOURCC handler = header.handler == avi::kRleHandler ? avi::kMrleHandler : header.handler;
     return OpenDecompressor(handler);
 }
@@ -110,27 +116,46 @@ bool mImageAVI::LoadVideoFormat(DWORD size) {
     return true;
 }
 
-bool mImageAVI::OpenDecompressor(FOURCC handler) {
-    CloseDecompressor();
-    decompressor = ICOpen(ICTYPE_VIDEO, handler, ICMODE_FASTDECOMPRESS);
-    if (!decompressor) return false;
-    BITMAPINFO* out = frameBitmap.info->header;
-    if (ICDecompressBegin(decompressor, videoFormat, &out->bmiHeader) != ICERR_OK) {
-        CloseDecompressor();
-        return false;
-    }
-    // The palette arrives in a header of our own, then reaches the bitmap through
-    // SetColours, so that its colour version moves.
-    struct {
-        BITMAPINFOHEADER header;
-        RGBQUAD colours[256];
-    } palette{out->bmiHeader, {}};
-    ICDecompressGetPalette(decompressor, videoFormat, &palette.header);
-    frameBitmap.SetColours(palette.colours, 0, 256);
+// Frames the copy can take: 8-bit rows of the movie's size, in either row order.
+bool mImageAVI::CopyableFrames() const {
+    LONG height = videoFormat->biHeight;
+    return videoFormat->biBitCount == 8 && videoFormat->biWidth == mImage::format.width &&
+           (height == mImage::format.height || height == -mImage::format.height);
+}
+
+void mImageAVI::TakeColours(const RGBQUAD* colours) {
+    frameBitmap.SetColours(colours, 0, 256);
     playback.palette = frameBitmap.info->colours;
     if (!playback.remap) playback.paletteChanged = TRUE;
     playback.bitsPerPixel = frameBitmap.info->bitsPerPixel;
     playback.planes = frameBitmap.info->planes;
+}
+
+RGBQUAD* mImageAVI::MovieColours() {
+    return reinterpret_cast<RGBQUAD*>(videoFormat + 1);
+}
+
+// The stream's handler code is only a preference: the decompressor is whichever reads the
+// format, as the handler codes of files and of installed decompressors often differ.
+bool mImageAVI::OpenDecompressor(FOURCC handler) {
+    BITMAPINFO* out = frameBitmap.info->header;
+    decompressor =
+        ICLocate(ICTYPE_VIDEO, handler, videoFormat, &out->bmiHeader, ICMODE_FASTDECOMPRESS);
+    if (!decompressor) return false;
+    // The frame takes the decompressor's palette (the format's when it offers none) before
+    // the decompressor sees the frame's header: one that maps the movie's colours into the
+    // frame's colours then maps each to itself. The palette arrives in a header of our own.
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[256];
+    } palette{out->bmiHeader, {}};
+    if (ICDecompressGetPalette(decompressor, videoFormat, &palette.header) != ICERR_OK)
+        std::memcpy(palette.colours, MovieColours(), sizeof palette.colours);
+    TakeColours(palette.colours);
+    if (ICDecompressBegin(decompressor, videoFormat, &out->bmiHeader) != ICERR_OK) {
+        CloseDecompressor();
+        return false;
+    }
     return true;
 }
 
@@ -144,12 +169,16 @@ void mImageAVI::ChooseAudio(LONG index, const avi::StreamHeader& header, DWORD f
     rates.lengthMs = UnitsToMs(header.length);
     rates.dataBytes = UnitsToBytes(header.length);
     SetTimeFormat(timeMs);
-    // One frame's sound and a little more per buffer; one buffer more than the initial
-    // frames and two, for the sound chunk that writers put after the last frame, which
-    // arrives together with the last frame's own; more buffers add nothing but memory.
+    // One frame's sound and a little more per buffer. A chunk finding every buffer still on
+    // the device is lost, so the ring holds the initial frames' sound, a second's more (the
+    // device falls behind on a busy machine, and the first frame's sound arrives with the
+    // next frame) and the chunk writers put after the last frame.
     constexpr DWORD kMostBuffers = 32;
-    SetBuffering(mainHeader.microSecPerFrame / 1000 + 10,
-                 std::min<DWORD>(header.initialFrames, kMostBuffers - 3) + 3);
+    const DWORD frameMs = mainHeader.microSecPerFrame / 1000;
+    const DWORD secondOfFrames = 1000 / std::max<DWORD>(frameMs, 1);
+    SetBuffering(
+        frameMs + 10,
+        std::min(std::min(header.initialFrames, kMostBuffers) + secondOfFrames + 3, kMostBuffers));
 }
 
 bool mImageAVI::FindMovieAndIndex() {

@@ -78,6 +78,10 @@ struct ICDECOMPRESS {
 };
 
 HIC VFWAPI ICOpen(DWORD fccType, DWORD fccHandler, UINT wMode);
+// A decompressor that takes lpbiIn (and makes lpbiOut, when given): the preferred handler's
+// when it does, else the first that does. Decompression modes only.
+HIC VFWAPI ICLocate(DWORD fccType, DWORD fccHandler, LPBITMAPINFOHEADER lpbiIn,
+                    LPBITMAPINFOHEADER lpbiOut, WORD wFlags);
 LRESULT VFWAPI ICClose(HIC hic);
 LRESULT VFWAPI ICSendMessage(HIC hic, UINT msg, DWORD_PTR dw1, DWORD_PTR dw2);
 LRESULT VFWAPI ICGetInfo(HIC hic, ICINFO* picinfo, DWORD cb);

@@ -54,6 +54,11 @@ const VideoCodec* FindCodec(FOURCC handler) {
     return nullptr;
 }
 
+FOURCC CodecHandler(size_t index) {
+    const VideoCodec* codecs[] = {&kRle8, &kVideo1, &kUncompressed};
+    return index < sizeof codecs / sizeof codecs[0] ? codecs[index]->handler : 0;
+}
+
 bool AcceptsCompression(const VideoCodec& codec, DWORD compression) {
     for (size_t i = 0; i < sizeof codec.compressions / sizeof codec.compressions[0]; ++i) {
         if (i > 0 && codec.compressions[i] == 0) break;

@@ -19,6 +19,8 @@ DWORD FoldCase(DWORD code);
 
 // Handler codes are matched without regard to case; 0 is an uncompressed stream.
 const VideoCodec* FindCodec(FOURCC handler);
+// The handler code of every decompressor in turn; 0 past the last.
+FOURCC CodecHandler(size_t index);
 bool AcceptsCompression(const VideoCodec& codec, DWORD compression);
 
 } // namespace platform::vfw

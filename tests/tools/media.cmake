@@ -18,6 +18,12 @@ if(TARGET lumaris-media)
   add_test(NAME media_play_counts_frames_of_a_still_picture
            COMMAND lumaris-media play ${MEDIA_ARTWORK}/small_still.flc --headless --frames 3)
   set_tests_properties(media_play_counts_frames_of_a_still_picture PROPERTIES TIMEOUT 30)
+  # A movie plays once, its sound with it, and the player ends after both, unasked.
+  add_test(NAME media_play_ends_after_the_movie
+           COMMAND lumaris-media play
+                   ${PROJECT_SOURCE_DIR}/tests/engine/media/data/movies/uncompressed_sound.avi
+                   --headless)
+  set_tests_properties(media_play_ends_after_the_movie PROPERTIES TIMEOUT 30)
   # The example scripts run as sprites (from another folder: names are the scripts' own);
   # a script that describes no picture is refused.
   set(EXAMPLES ${PROJECT_SOURCE_DIR}/resources/examples)

@@ -3,6 +3,7 @@
 // decides). The last dot counts, as paths on a command line often hold others.
 #pragma once
 
+#include "engine/media/AviFormat.h"
 #include "engine/media/mImage.h"
 
 // Whether the file's extension is one of the image classes' (a sprite script otherwise).
@@ -15,6 +16,11 @@ mImage* NewImageFor(const char* file);
 // still pictures do neither.
 inline bool IsAnimation(const FormatInfo& format) {
     return format.kind == 4;
+}
+
+// AVI movies play once, at their frame rate and with their sound, and stand opaque.
+inline bool IsMovie(const FormatInfo& format) {
+    return format.typeTag == avi::kFormAvi;
 }
 
 // The depth of a target that shows the picture as it is: its own 24 bits when they can go

@@ -3,8 +3,9 @@
 // Plays an animation (or shows a picture, a DCX its first page) as a sprite on a stage in a
 // window at the animation's own frame time, or puts a sprite for each sprite script on a
 // stage of the given size (640 x 400 by default), until Escape, the window's close box, or N
-// ticks of the first sprite (passes, for a picture). With --png the window's last presented
-// picture is written out; --headless runs without a display.
+// ticks of the first sprite (passes, for a picture). A movie plays once with its sound and
+// ends after its last frame and its sound. With --png the window's last presented picture is
+// written out; --headless runs without a display (and sounds nothing).
 #include "tools/media/ConsoleReports.h"
 #include "tools/media/ImageKinds.h"
 #include "tools/media/ScriptedSprite.h"
@@ -149,7 +150,9 @@ public:
         if (!(single ? LoadImage() : LoadScripts())) return 1;
         const LONG width = single ? sprites[0]->image->playbackInfo->width : options.width;
         const LONG height = single ? sprites[0]->image->playbackInfo->height : options.height;
-        still = single && !IsAnimation(*sprites[0]->image->formatInfo);
+        const FormatInfo& format = *sprites[0]->image->formatInfo;
+        movie = single && IsMovie(format);
+        still = single && !movie && !IsAnimation(format);
         if (!BuildStage(width, height, single)) {
             PrintFailure("cannot create a window for", options.files[0].c_str());
             return 1;
@@ -193,7 +196,12 @@ private:
         shownStage = stage;
         for (mSpriteImage* sprite : sprites) {
             // Pictures draw straight onto the stage: they have neither key colour nor mapping.
-            if (!still) {
+            // A movie brings its colours onto the stage and keeps up with its sound.
+            if (movie) {
+                sprite->SetImageRemap(0);
+                sprite->SetLoop(FALSE);
+                sprite->SetCatchUp(TRUE);
+            } else if (!still) {
                 sprite->SetImageRemap(0);
                 sprite->SetImageTransparent(1);
             }
@@ -215,8 +223,17 @@ private:
             // A still picture never ticks: each pass shows it once more.
             if (sprites[0]->lastTick != tickBefore || still) ++played;
             if (options.frames >= 0 && played >= options.frames) break;
+            if (movie && MovieOver()) break;
             Sleep(wait ? wait : idleWait);
         }
+    }
+
+    // Past the last frame's time (no more ticks) and the sound played out.
+    bool MovieOver() const {
+        const mSpriteImage& sprite = *sprites[0];
+        const LONG last = sprite.image->formatInfo->frameCount - 1;
+        return LONG(sprite.frame) >= last && sprite.period == 0 &&
+               !sprite.image->mediaInfo->playing;
     }
 
     int SavePicture() {
@@ -233,6 +250,7 @@ private:
     mDirector* stage = nullptr;
     std::vector<mSpriteImage*> sprites;
     bool still = false;
+    bool movie = false;
 };
 
 } // namespace

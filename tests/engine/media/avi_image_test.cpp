@@ -144,6 +144,42 @@ TEST(AviImage, FarSeekRestartsAtTheLastKeyFrameOfTheIndex) {
     EXPECT_EQ(walker.image.Draw(0, 0, nullptr), -1);
 }
 
+// Handler codes in files often name no decompressor of the system (or none at all).
+void RenameHandler(Bytes& file, const char* handler) {
+    std::memcpy(&file[FindId(file, "strh") + 12], handler, 4);
+}
+
+TEST(AviImage, UncompressedFramesAreCopiedWhateverTheHandlerSays) {
+    for (bool topDown : {false, true}) {
+        // Stored rows padded to four bytes: the first stored row is 1 2 3.
+        Bytes file = CraftedMovie(3, 2, {VideoStream(3, topDown ? -2 : 2, 0)},
+                                  {Chunk("00db", {1, 2, 3, 0, 4, 5, 6, 0})}, 1);
+        RenameHandler(file, "none");
+        Player player(file);
+        ASSERT_TRUE(player.opened) << topDown;
+        ASSERT_EQ(player.image.Draw(0, 0, nullptr), 0);
+        EXPECT_EQ(player.Shown(), (topDown ? Bytes{1, 2, 3, 4, 5, 6} : Bytes{4, 5, 6, 1, 2, 3}));
+        EXPECT_EQ(player.image.playbackInfo->palette[6].rgbRed, 6);
+    }
+    // Only 8-bit rows of the movie's own size can be copied.
+    Bytes deep = CraftedMovie(4, 2, {VideoStream(4, 2, 0)}, {}, 1);
+    deep[FindId(deep, "strf") + 8 + 14] = 16;
+    EXPECT_FALSE(Player(deep).opened);
+}
+
+TEST(AviImage, HandlerNamingNoDecompressorFallsBackToOneThatReadsTheFormat) {
+    ReferenceFrames reference = Reference("video1", 64, 48);
+    Bytes file = Movie("video1.avi");
+    RenameHandler(file, "XXXX");
+    Player player(file);
+    ASSERT_TRUE(player.opened);
+    player.image.SetAutoAdvance(TRUE);
+    for (LONG frame = 0; frame < reference.Count(); ++frame) {
+        ASSERT_EQ(player.image.Draw(0, 0, nullptr), frame);
+        EXPECT_TRUE(player.ShowsFrame(reference, frame)) << "frame " << frame;
+    }
+}
+
 // Frames of one uncompressed 4 x 2 stream: every pixel the stream's number plus one.
 Bytes FrameOf(int stream) {
     return Chunk(stream ? "01db" : "00db", Bytes(8, BYTE(stream + 1)));
@@ -223,7 +259,7 @@ TEST(AviImage, DamagedMoviesAreRefusedOrEndQuietly) {
     Bytes odd = CraftedMovie(4, 2, {VideoStream(4, 2, 0)}, {}, 1);
     odd[FindId(odd, "strf") + 8] = 124;
     EXPECT_FALSE(Player(odd).opened);
-    // A frame size that disagrees with the stream's format is refused by the decompressor.
+    // A frame size that disagrees with the stream's format is refused.
     EXPECT_FALSE(Player(CraftedMovie(8, 2, {VideoStream(4, 2, 0)}, {}, 1)).opened);
     EXPECT_TRUE(platform::testing::TakeMessageBoxes().empty());
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -17,6 +18,19 @@ using Bytes = std::vector<BYTE>;
 
 inline Bytes Movie(const std::string& name) {
     return SourceTreeBytes("tests/engine/media/data/movies/" + name);
+}
+
+// The data of every chunk of the movie list with the identifier, in file order.
+inline Bytes ChunkData(const Bytes& file, const char* id) {
+    Bytes data;
+    size_t index = size_t(std::search(file.begin(), file.end(), "idx1", "idx1" + 4) - file.begin());
+    for (size_t i = 0; i + 8 <= index; ++i) {
+        if (std::memcmp(&file[i], id, 4) != 0) continue;
+        size_t size = file[i + 4] | file[i + 5] << 8 | file[i + 6] << 16;
+        data.insert(data.end(), file.begin() + long(i + 8), file.begin() + long(i + 8 + size));
+        i += 7 + size;
+    }
+    return data;
 }
 
 // ffmpeg's frames: rows from the top, then 256 colours as 0xAARRGGBB words.

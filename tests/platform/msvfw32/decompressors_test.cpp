@@ -124,6 +124,38 @@ TEST(Decompressors, BeginChecksBothFormats) {
     EXPECT_EQ(ICDecompressQuery(video1.hic, &lowerCase.header, nullptr), ICERR_OK);
 }
 
+// The handler a located decompressor reports, 0 when none was found.
+FOURCC Located(FOURCC preferred, Format& in, Format* out, WORD mode = ICMODE_FASTDECOMPRESS) {
+    HIC hic = ICLocate(ICTYPE_VIDEO, preferred, &in.header, out ? &out->header : nullptr, mode);
+    if (!hic) return 0;
+    ICINFO info{};
+    ICGetInfo(hic, &info, sizeof info);
+    ICClose(hic);
+    return info.fccHandler;
+}
+
+TEST(Decompressors, LocateTakesThePreferredHandlerOnlyWhenItReadsTheFormat) {
+    const FOURCC rle = mmioFOURCC('M', 'R', 'L', 'E'), video1 = mmioFOURCC('M', 'S', 'V', 'C');
+    Format rleIn = MakeFormat(8, 4, BI_RLE8);
+    Format video1In = MakeFormat(8, 4, mmioFOURCC('C', 'R', 'A', 'M'));
+    Frame out(8, 4);
+    EXPECT_EQ(Located(rle, rleIn, &out.format), rle);
+    EXPECT_EQ(Located(0, rleIn, nullptr), rle);
+    // A handler no decompressor has, or one that cannot read the format: found by format.
+    EXPECT_EQ(Located(mmioFOURCC('X', 'X', 'X', 'X'), video1In, &out.format), video1);
+    EXPECT_EQ(Located(rle, video1In, &out.format), video1);
+    // Nothing reads 16-bit input or makes a narrower frame; only decompression is located.
+    Format deep = MakeFormat(8, 4, BI_RLE8, 16);
+    EXPECT_EQ(Located(0, deep, nullptr), 0u);
+    Frame narrower(7, 4);
+    EXPECT_EQ(Located(rle, rleIn, &narrower.format), 0u);
+    EXPECT_EQ(Located(rle, rleIn, nullptr, ICMODE_COMPRESS), 0u);
+    EXPECT_EQ(ICLocate(ICTYPE_VIDEO, rle, nullptr, nullptr, ICMODE_DECOMPRESS), nullptr);
+    // The decompressors tried and refused on the way are closed: the table never fills.
+    for (int i = 0; i < 200; ++i)
+        ASSERT_EQ(Located(rle, video1In, nullptr), video1) << i;
+}
+
 TEST(Decompressors, PaletteIsTheInputColourTable) {
     Codec rle(mmioFOURCC('M', 'R', 'L', 'E'));
     Format in = MakeFormat(4, 4, BI_RLE8);
