@@ -14,7 +14,8 @@ namespace {
 
 // Large frames only make iterations slow; the decoders see the same shapes when small.
 bool FrameTooLarge(const uint8_t* data, size_t size) {
-    const uint8_t* header = std::search(data, data + size, "avih", "avih" + 4);
+    static const char tag[] = "avih";
+    const uint8_t* header = std::search(data, data + size, tag, tag + 4);
     if (size_t(header - data) + 48 > size) return false;
     uint32_t width, height;
     std::memcpy(&width, header + 40, 4);
