@@ -11,6 +11,12 @@
 
 namespace picturefuzz {
 
+// Pictures larger than this only make iterations slow (a header may ask for hundreds of
+// megabytes); the readers take the same paths when small, and the size caps have tests.
+inline bool TooLarge(uint64_t pixels) {
+    return pixels > 512 * 512;
+}
+
 void DrawEverywhere(mImage& image, const uint8_t* data, size_t size) {
     const LONG width = image.playbackInfo->width, height = image.playbackInfo->height;
     const LONG pages = image.formatInfo->frameCount;
