@@ -1,5 +1,5 @@
 #!/bin/sh
-# ffmpeg's BMP, RLE8 and PCX decoding of 640 x 480 pictures, in CPU time per picture with
+# ffmpeg's BMP, RLE8 (a test card and a photo-like picture) and PCX decoding of 640 x 480 pictures, in CPU time per picture with
 # start-up subtracted, beside the engine's drawing of the same files (bench_picture_draw).
 # ffmpeg decodes each picture N times in one process (-stream_loop); its "utime" minus that of
 # one decode, divided by N - 1, is its time per picture. Median of three.
@@ -18,7 +18,7 @@ done
 shift $((OPTIND - 1))
 pictures=${1:-bench_pictures}
 command -v ffmpeg >/dev/null || { echo "$0: ffmpeg is not installed" >&2; exit 2; }
-[ -f "$pictures/bench_8bit.pcx" ] || "$(dirname "$0")/test_media/make_picture_media.sh" --bench "$pictures"
+[ -f "$pictures/bench_photo_rle8.bmp" ] || "$(dirname "$0")/test_media/make_picture_media.sh" --bench "$pictures"
 
 # ffmpeg's user CPU seconds for `count` decodes of the file.
 utime() {
@@ -29,7 +29,7 @@ utime() {
 median() { sort -n | sed -n 2p; }
 
 printf '%-20s %18s\n' picture "ffmpeg us/picture"
-for file in bench_8bit.bmp bench_rle8.bmp bench_8bit.pcx; do
+for file in bench_8bit.bmp bench_rle8.bmp bench_photo_rle8.bmp bench_8bit.pcx; do
     per=$(for run in 1 2 3; do
         many=$(utime "$pictures/$file" "$loops")
         one=$(utime "$pictures/$file" 1)

@@ -3,6 +3,7 @@
 // known to be there, so a lying size or count ends the decode instead of overrunning.
 #pragma once
 
+#include "engine/media/ShortBlocks.h"
 #include "platform/win32.h"
 
 #include <algorithm>
@@ -11,37 +12,6 @@
 #include <cstring>
 
 class mFile;
-
-// Literal runs are short (at most a few hundred bytes): moved as overlapping 16-, 8-, 4- or
-// 2-byte blocks that stay inside [source, source + n) and [destination, destination + n),
-// without the start-up cost of a general block move.
-inline void MoveShort(BYTE* destination, const BYTE* source, size_t n) {
-    auto move = [&](size_t at, auto block) {
-        std::memcpy(&block, source + at, sizeof block);
-        std::memcpy(destination + at, &block, sizeof block);
-    };
-    struct Block16 {
-        uint64_t low, high;
-    };
-    if (n > 256) {
-        std::memcpy(destination, source, n);
-    } else if (n >= 16) {
-        for (size_t at = 0; at + 16 < n; at += 16)
-            move(at, Block16{});
-        move(n - 16, Block16{});
-    } else if (n >= 8) {
-        move(0, uint64_t{});
-        move(n - 8, uint64_t{});
-    } else if (n >= 4) {
-        move(0, uint32_t{});
-        move(n - 4, uint32_t{});
-    } else if (n >= 2) {
-        move(0, uint16_t{});
-        move(n - 2, uint16_t{});
-    } else if (n == 1) {
-        *destination = *source;
-    }
-}
 
 // Little-endian fields read in place.
 inline WORD Little16(const BYTE* bytes) {

@@ -17,11 +17,11 @@ uint8_t ScenePixel(int x, int y, int width, int height, int t) {
     return uint8_t(16 + (y / 6) % 24);
 }
 
-Movie EmptyMovie(Codec codec, const SceneOptions& options) {
+Movie EmptyMovie(Codec codec, const SceneOptions& options, const std::vector<Colour>& palette) {
     Movie movie;
     movie.width = options.width;
     movie.height = options.height;
-    movie.palette = SyntheticPalette();
+    movie.palette = palette;
     if (codec == Codec::Rle8) {
         movie.handler = options.handler ? options.handler : FourCC("mrle");
         movie.compression = 1; // BI_RLE8
@@ -55,7 +55,13 @@ std::vector<Colour> SyntheticPalette() {
 }
 
 Movie MakeSyntheticMovie(Codec codec, const SceneOptions& options) {
-    Movie movie = EmptyMovie(codec, options);
+    return EncodeMovie(codec, options, SyntheticPalette(),
+                       [&](int t) { return SyntheticFrame(options.width, options.height, t); });
+}
+
+Movie EncodeMovie(Codec codec, const SceneOptions& options, const std::vector<Colour>& palette,
+                  const std::function<Frame8(int t)>& frameAt) {
+    Movie movie = EmptyMovie(codec, options, palette);
     Frame8 previous;
     for (int t = 0; t < options.frames; ++t) {
         if (t == options.paletteChangeAt) {
@@ -63,7 +69,7 @@ Movie MakeSyntheticMovie(Codec codec, const SceneOptions& options) {
             for (size_t i = 0; i < 4; ++i)
                 movie.palette[120 + i] = ChangedColours()[i];
         }
-        Frame8 frame = SyntheticFrame(options.width, options.height, t);
+        Frame8 frame = frameAt(t);
         bool key = t == 0 || (options.keyInterval > 0 && t % options.keyInterval == 0);
         const Frame8* before = key ? nullptr : &previous;
         std::vector<uint8_t> data = codec == Codec::Rle8
@@ -73,7 +79,7 @@ Movie MakeSyntheticMovie(Codec codec, const SceneOptions& options) {
         previous = std::move(frame);
     }
     // The header's colours are those of the first frame.
-    movie.palette = SyntheticPalette();
+    movie.palette = palette;
     return movie;
 }
 

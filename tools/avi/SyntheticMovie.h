@@ -1,6 +1,8 @@
 // A small generated movie for tests and benchmarks: static bands, a moving disc, a moving
 // checkered bar and a many-coloured square, so every kind of run, literal and block occurs.
 #pragma once
+#include <functional>
+
 #include "tools/avi/AviWriter.h"
 
 namespace avi {
@@ -19,5 +21,8 @@ struct SceneOptions {
 Frame8 SyntheticFrame(int width, int height, int t);
 std::vector<Colour> SyntheticPalette();
 Movie MakeSyntheticMovie(Codec codec, const SceneOptions& options);
+// Frames 0 to options.frames - 1 from frameAt, starting in palette.
+Movie EncodeMovie(Codec codec, const SceneOptions& options, const std::vector<Colour>& palette,
+                  const std::function<Frame8(int t)>& frameAt);
 
 } // namespace avi

@@ -36,6 +36,11 @@ if [ "$size" = 640x480 ]; then
     ff -i "$work/source.png" -pix_fmt pal8 "$out/bench_8bit.bmp"
     ff -i "$work/source.png" -pix_fmt pal8 "$out/bench_8bit.pcx"
     convert "$work/source.png" -colors 256 -compress RLE "BMP3:$out/bench_rle8.bmp"
+    # A rendered, photo-like picture: dithered gradients and fine detail, so RLE8 holds
+    # mostly short runs rather than the card's long flat ones.
+    ff -f lavfi -i "mandelbrot=size=640x480:start_scale=0.3" -frames:v 1 -pix_fmt rgb24 \
+        "$work/photo.png"
+    convert "$work/photo.png" -colors 256 -compress RLE "BMP3:$out/bench_photo_rle8.bmp"
     exit 0
 fi
 

@@ -218,6 +218,32 @@ TEST(Rle8, RunsAndDeltasPastTheEdgesWriteNothingOutside) {
     EXPECT_TRUE(out.FenceIntact());
 }
 
+// Short runs and strings are written in overlapping words: each must still cover exactly its
+// own pixels, whatever its length.
+TEST(Rle8, RunsAndLiteralsOfEveryLengthWriteExactlyTheirPixels) {
+    Codec rle(mmioFOURCC('M', 'R', 'L', 'E'));
+    Format in = MakeFormat(40, 1, BI_RLE8);
+    for (BYTE length = 1; length <= 36; ++length)
+        for (bool literal : {false, true}) {
+            if (literal && length < 3) continue; // 0 1 and 0 2 are escapes
+            Frame out(40, 1);
+            std::vector<BYTE> data = {0, 2, 2, 0}; // start at column 2
+            if (literal) {
+                data.insert(data.end(), {0, length});
+                for (BYTE i = 0; i < length + (length & 1); ++i)
+                    data.push_back(BYTE(100 + i));
+            } else {
+                data.insert(data.end(), {length, 7});
+            }
+            ASSERT_EQ(rle.Decode(in, data, out), DWORD(ICERR_OK));
+            for (LONG x = 0; x < 40; ++x) {
+                BYTE expected = x < 2 || x >= 2 + length ? 0 : literal ? BYTE(98 + x) : 7;
+                EXPECT_EQ(out.At(x, 0), expected) << int(length) << " " << literal << " " << x;
+            }
+            EXPECT_TRUE(out.FenceIntact());
+        }
+}
+
 TEST(Video1, SolidTwoColourAndEightColourBlocks) {
     Codec video1(mmioFOURCC('C', 'R', 'A', 'M'));
     Format in = MakeFormat(14, 4, mmioFOURCC('C', 'R', 'A', 'M'));
@@ -259,6 +285,22 @@ TEST(Video1, SkipsKeepTheLastFrameAndShortDataStops) {
     EXPECT_EQ(video1.Decode(in, {7, 0x80, 0, 0x90, 1, 2, 3}, out), DWORD(ICERR_OK));
     EXPECT_EQ(out.At(0, 0), 7);
     EXPECT_EQ(out.At(4, 0), 5);
+    EXPECT_TRUE(out.FenceIntact());
+}
+
+TEST(Video1, SkipsRunOnAcrossRowsOfBlocks) {
+    Codec video1(mmioFOURCC('C', 'R', 'A', 'M'));
+    Format in = MakeFormat(8, 16, mmioFOURCC('C', 'R', 'A', 'M'));
+    Frame out(8, 16);
+    std::vector<BYTE> fill;
+    for (int block = 0; block < 8; ++block)
+        fill.insert(fill.end(), {5, 0x80});
+    EXPECT_EQ(video1.Decode(in, fill, out), DWORD(ICERR_OK));
+    // Block 0, then five skipped (the rest of row 0 to the first of row 3), then block 6.
+    EXPECT_EQ(video1.Decode(in, {6, 0x80, 5, 0x84, 9, 0x80}, out), DWORD(ICERR_OK));
+    const BYTE blocks[8] = {6, 5, 5, 5, 5, 5, 9, 5};
+    for (int block = 0; block < 8; ++block)
+        EXPECT_EQ(out.At(block % 2 * 4 + 3, block / 2 * 4 + 3), blocks[block]) << block;
     EXPECT_TRUE(out.FenceIntact());
 }
 
