@@ -81,6 +81,9 @@ private:
     HGLOBAL frameBlock = nullptr;
     BYTE* frameData = nullptr;
     DWORD frameBufferSize = 0;
+    // What the decompressor reads: the compressed-frame buffer, or a movie in memory where
+    // it lies.
+    const BYTE* frameInput = nullptr;
     LONG decodedFrame = -1;
     BOOL automaticKeyColour = TRUE;
 };

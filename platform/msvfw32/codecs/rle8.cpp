@@ -16,24 +16,30 @@ LONG Advance(LONG at, size_t by, LONG limit) {
 }
 
 // Runs and literal strings are mostly a few pixels long, too short for a call to memset or
-// memcpy to pay: they are written as 8-byte words (the last one overlapping the one
-// before), or below eight bytes as one 4-, 2- and 1-byte piece each as the length needs.
-// at(offset, word) gives the bytes to put at offset.
+// memcpy to pay: below eight they are written as two words of the largest size that fits,
+// the second ending at the last pixel (so the two overlap), from eight on as 8-byte words,
+// the last of them ending there. at(offset, word) gives the bytes to put at offset.
 template <class Source> void PutPixels(BYTE* out, size_t n, Source at) {
     auto put = [&](size_t offset, auto word) {
         word = at(offset, word);
         std::memcpy(out + offset, &word, sizeof word);
     };
-    if (n >= 8) {
+    auto firstAndLast = [&](auto word) {
+        put(0, word);
+        put(n - sizeof word, word);
+    };
+    if (n < 4) {
+        if (n >= 2)
+            firstAndLast(uint16_t{});
+        else if (n == 1)
+            put(0, BYTE{});
+    } else if (n < 8) {
+        firstAndLast(uint32_t{});
+    } else {
         for (size_t offset = 0; offset + 8 < n; offset += 8)
             put(offset, uint64_t{});
         put(n - 8, uint64_t{});
-        return;
     }
-    size_t offset = 0;
-    if (n & 4) put(offset, uint32_t{}), offset += 4;
-    if (n & 2) put(offset, uint16_t{}), offset += 2;
-    if (n & 1) put(offset, BYTE{});
 }
 
 void FillPixels(BYTE* out, BYTE value, size_t n) {
@@ -50,40 +56,49 @@ void CopyPixels(BYTE* out, const BYTE* source, size_t n) {
 
 } // namespace
 
-// Codes are read row by row, so a row's address is worked out once rather than per code.
+// Codes are read row by row: within a row the pixels are addressed through one pointer
+// and the row's end, so a code costs a few instructions beside its pixels.
 void DecodeRle8(const CompressedFrame& in, const VideoCanvas& frame) {
+    if (in.size < 2) return;
     const BYTE* p = in.data;
-    const BYTE* end = in.data + in.size;
+    const BYTE* const end = in.data + in.size;
+    const BYTE* const lastCode = end - 2; // the last place a whole code can start
     const LONG width = frame.width, height = frame.height;
     LONG x = 0, y = 0;
     while (y < height) {
-        BYTE* row = frame.Row(y);
-        for (bool sameRow = true; sameRow;) {
-            if (end - p < 2) return;
+        BYTE* const row = frame.Row(y);
+        BYTE* const rowEnd = row + width;
+        BYTE* out = row + x;
+        for (;;) {
+            if (p > lastCode) return;
             const BYTE count = p[0], code = p[1];
             p += 2;
             if (count != 0) {
-                const LONG n = std::min(LONG(count), width - x);
-                FillPixels(row + x, code, size_t(n));
-                x += n;
+                const size_t n = std::min(size_t(count), size_t(rowEnd - out));
+                FillPixels(out, code, n);
+                out += n;
+            } else if (code > 2) {
+                const size_t room = size_t(rowEnd - out);
+                CopyPixels(out, p, std::min({size_t(code), size_t(end - p), room}));
+                out += std::min(size_t(code), room);
+                // Literal strings are padded to a whole word.
+                p += std::min(size_t(code + (code & 1)), size_t(end - p));
             } else if (code == 0) {
                 x = 0;
                 ++y;
-                sameRow = false;
+                break;
             } else if (code == 1) {
                 return;
-            } else if (code == 2) {
-                if (end - p < 2) return;
-                x = Advance(x, p[0], width);
-                y = Advance(y, p[1], height);
-                sameRow = p[1] == 0;
-                p += 2;
             } else {
-                const size_t present = std::min(size_t(code), size_t(end - p));
-                CopyPixels(row + x, p, std::min(present, size_t(width - x)));
-                x = Advance(x, code, width);
-                // Literal strings are padded to a whole word.
-                p += std::min(size_t(code + (code & 1)), size_t(end - p));
+                if (p > lastCode) return;
+                out += std::min(size_t(p[0]), size_t(rowEnd - out));
+                const BYTE up = p[1];
+                p += 2;
+                if (up != 0) {
+                    x = LONG(out - row);
+                    y = Advance(y, up, height);
+                    break;
+                }
             }
         }
     }
