@@ -46,8 +46,8 @@ void mRenderSolid::OnPaletteChanged() {
 }
 
 void mRenderSolid::InvalidateUnder(const mRenderer& other) {
-    const RECT overlap = {std::max(rect.left, other.rect.left), std::max(rect.top, other.rect.top),
-                          std::min(rect.right, other.rect.right),
-                          std::min(rect.bottom, other.rect.bottom)};
+    const RECT shown = other.ShownArea();
+    const RECT overlap = {std::max(rect.left, shown.left), std::max(rect.top, shown.top),
+                          std::min(rect.right, shown.right), std::min(rect.bottom, shown.bottom)};
     director->Invalidate(overlap);
 }

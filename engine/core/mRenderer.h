@@ -22,6 +22,9 @@ public:
     // Another renderer whose hitId matched this one's hitMask overlaps it.
     virtual void OnHit(mRenderer* /*other*/) {}
     virtual void OnPaletteChanged() {}
+    // Where the renderer may have drawn on the stage: its rectangle, unless it knows that
+    // parts of it stay untouched.
+    virtual RECT ShownArea() const { return rect; }
     virtual void SetZ(LONG newZ);
     // Thickness along z for collisions; recomputes zMax and zMin from the current z.
     virtual void SetDepth(LONG newDepth);

@@ -20,6 +20,19 @@ RECT Saturated(int64_t left, int64_t top, int64_t right, int64_t bottom) {
     return {clamp(left), clamp(top), clamp(right), clamp(bottom)};
 }
 
+// part, in frame coordinates, moved to the frame standing at `at`.
+RECT Placed(const RECT& part, const RECT& at) {
+    return Saturated(int64_t(part.left) + at.left, int64_t(part.top) + at.top,
+                     int64_t(part.right) + at.left, int64_t(part.bottom) + at.top);
+}
+
+RECT Union(const RECT& a, const RECT& b) {
+    if (a.left >= a.right || a.top >= a.bottom) return b;
+    if (b.left >= b.right || b.top >= b.bottom) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
 } // namespace
 
 mSpriteImage::mSpriteImage() {
@@ -114,6 +127,8 @@ void mSpriteImage::Draw(const RECT* rects, int count) {
     const RECT at = FrameRect();
     for (int i = 0; i < count; ++i)
         image->Draw(at.left, at.top, &rects[i]);
+    // A frame stepped without a move (a script's jump) may reach past what was shown.
+    shown = Union(shown, ShownPart(at));
 }
 
 void mSpriteImage::Tick(DWORD lateness) {
@@ -156,7 +171,8 @@ void mSpriteImage::StepFrame(DWORD& lateness) {
     }
 }
 
-// Standing still with the same frame size, only what the new frame changed is redrawn.
+// Standing still with the same frame size, only what the new frame changed is redrawn;
+// moving, what the old frames showed and what the new one shows.
 void mSpriteImage::SetPosition(LONG newX, LONG newY, LONG newZ) {
     x = newX;
     y = newY;
@@ -166,20 +182,24 @@ void mSpriteImage::SetPosition(LONG newX, LONG newY, LONG newZ) {
     }
     if (!image) return;
     const RECT fresh = FrameRect();
+    const RECT freshShown = ShownPart(fresh);
     if (!Has(Hidden) && director) {
         if (SameRect(fresh, rect)) {
-            const RECT& changed = image->playbackInfo->changed;
-            const RECT shifted =
-                Saturated(int64_t(changed.left) + fresh.left, int64_t(changed.top) + fresh.top,
-                          int64_t(changed.right) + fresh.left, int64_t(changed.bottom) + fresh.top);
-            director->Invalidate(shifted);
+            director->Invalidate(Placed(image->playbackInfo->changed, fresh));
         } else {
-            director->Invalidate(fresh);
-            director->Invalidate(rect);
+            director->Invalidate(freshShown);
+            director->Invalidate(shown);
         }
     }
+    // Standing still, pixels the old frame showed outside the new one's part changed, so
+    // its changed rectangle covers them.
+    shown = freshShown;
     rect = fresh;
     hitRect = fresh;
+}
+
+RECT mSpriteImage::ShownPart(const RECT& at) const {
+    return Placed(image->FrameBounds(LONG(frame)), at);
 }
 
 RECT mSpriteImage::FrameRect() const {

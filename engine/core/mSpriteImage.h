@@ -25,6 +25,7 @@ public:
     void Draw(const RECT* rects, int count) override;
     void Tick(DWORD lateness) override;
     void OnPaletteChanged() override;
+    RECT ShownArea() const override { return shown; }
     void SetPosition(LONG newX, LONG newY, LONG newZ) override;
     void Start(DWORD instruction) override;
     void Pause() override;
@@ -43,6 +44,12 @@ private:
     bool ShownByAnotherSprite() const;
     // Where the current frame stands on the stage.
     RECT FrameRect() const;
+    // The part of the frame standing at `at` that the current frame draws on.
+    RECT ShownPart(const RECT& at) const;
     // One frame step; sets Repeat when catch-up owes another.
     void StepFrame(DWORD& lateness);
+
+    // What the sprite may have drawn on the stage since it last moved: the shown part of
+    // each frame drawn there. A move invalidates only this, not the whole old frame.
+    RECT shown = {0, 0, 0, 0};
 };

@@ -28,6 +28,10 @@ mImage::~mImage() {
     FreeConversionTable();
 }
 
+RECT mImage::FrameBounds(LONG) {
+    return RECT{0, 0, playback.width, playback.height};
+}
+
 mBitmap* mImage::CreateFrameBitmap(BOOL fullDepth) {
     if (format.typeTag == 0 && !ReadHeader()) return nullptr;
     mBitmap* bitmap = new (std::nothrow) mBitmap;

@@ -63,6 +63,9 @@ public:
     virtual LONG SeekFrame(LONG n, LONG whence) = 0;
     // The target's colours changed.
     virtual void RemapColours() = 0;
+    // Where frame n puts pixels when drawn, in frame coordinates: the whole frame, or less
+    // where the image knows the frame's transparent margins.
+    virtual RECT FrameBounds(LONG n);
 
     // A new bitmap of the current frame (8 bits unless fullDepth); the caller owns it.
     virtual mBitmap* CreateFrameBitmap(BOOL fullDepth);

@@ -54,6 +54,7 @@ BOOL mImageFlic::ReadHeader() {
         return FALSE;
     }
     if (!CreateOwnFrameBitmap()) return FALSE;
+    opaqueBounds.Reset(format.frameCount);
     playback.currentFrame = 0;
     DecodeInternally();
     // A zero second-frame offset (usual in FLI files) is worked out from the first frame's
@@ -149,6 +150,7 @@ void mImageFlic::SetTransparent(BOOL flag) {
 void mImageFlic::SetKeyColour(LONG colour) {
     ApplyKeyColour(colour);
     automaticKeyColour = FALSE;
+    opaqueBounds.Forget();
 }
 
 void mImageFlic::ApplyKeyColour(LONG colour) {
@@ -162,9 +164,16 @@ void mImageFlic::SetRemap(BOOL flag) {
     playback.paletteChanged = !flag;
 }
 
+RECT mImageFlic::FrameBounds(LONG n) {
+    RECT bounds;
+    if (playback.transparent && opaqueBounds.Find(n, &bounds)) return bounds;
+    return mImage::FrameBounds(n);
+}
+
 void mImageFlic::Close() {
     delete frameBitmap;
     frameBitmap = nullptr;
+    opaqueBounds.Reset(0);
     playback.palette = nullptr;
     if (State()->open) mFile::Close();
     format.typeTag = 0;

@@ -3,6 +3,7 @@
 // sprites, so it steps forward, wraps through the ring frame and replays for random access.
 #pragma once
 
+#include "engine/media/FrameOpaqueBounds.h"
 #include "engine/media/mImage.h"
 
 class mImageFlic : public mImage {
@@ -20,6 +21,7 @@ public:
     void SetTransparent(BOOL flag) override;
     void SetKeyColour(LONG colour) override;
     void SetRemap(BOOL flag) override;
+    RECT FrameBounds(LONG n) override;
 
     // Deletes the frame bitmap, closes the stream and forgets the header, so the next use
     // reads the header again.
@@ -39,6 +41,7 @@ private:
 
     BYTE header[128] = {}; // as stored, little-endian
     mBitmap* frameBitmap = nullptr;
+    FrameOpaqueBounds opaqueBounds;
     LONG decodedFrame = -1;
     LONG firstFrameOffset = 0;
     LONG secondFrameOffset = 0;

@@ -39,6 +39,7 @@ bool mImageFlic::DecodeFrameAtStream() {
         ApplyKeyColour(frameBitmap->info->topRow[0]);
         SetTransparent(transparent);
     }
+    opaqueBounds.Record(decodedFrame, *frameBitmap->info, BYTE(frameBitmap->info->keyColour));
     return true;
 }
 
