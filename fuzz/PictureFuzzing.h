@@ -17,7 +17,7 @@ inline bool TooLarge(uint64_t pixels) {
     return pixels > 512 * 512;
 }
 
-void DrawEverywhere(mImage& image, const uint8_t* data, size_t size) {
+inline void DrawEverywhere(mImage& image, const uint8_t* data, size_t size) {
     const LONG width = image.playbackInfo->width, height = image.playbackInfo->height;
     const LONG pages = image.formatInfo->frameCount;
     for (LONG i = 0; i < 6; ++i) {

@@ -12,7 +12,8 @@
 
 namespace {
 
-// Large frames only make iterations slow; the decoders see the same shapes when small.
+// Large frames only make iterations slow; the decoders see the same shapes when small. The
+// cap is below the still pictures' (see PictureFuzzing.h) as up to forty frames are decoded.
 bool FrameTooLarge(const uint8_t* data, size_t size) {
     static const char tag[] = "avih";
     const uint8_t* header = std::search(data, data + size, tag, tag + 4);
