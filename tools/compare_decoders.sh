@@ -1,5 +1,6 @@
 #!/bin/sh
-# Times ffmpeg's FLIC decoder against the engine's (lumaris-media decode) on the same files.
+# Times ffmpeg's decoding against the engine's (lumaris-media decode) on the same files: FLIC,
+# AVI, BMP or PCX (ffmpeg reads no DCX).
 # Whole processes, start-up included, so short files favour the lighter program; the decoders
 # alone are compared by CPU time as bench/flic_decode.cpp describes.
 # Not part of CI: needs ffmpeg installed and a built lumaris-media.
