@@ -26,13 +26,6 @@ RECT Placed(const RECT& part, const RECT& at) {
                      int64_t(part.right) + at.left, int64_t(part.bottom) + at.top);
 }
 
-RECT Union(const RECT& a, const RECT& b) {
-    if (a.left >= a.right || a.top >= a.bottom) return b;
-    if (b.left >= b.right || b.top >= b.bottom) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
-
 } // namespace
 
 mSpriteImage::mSpriteImage() {
@@ -128,7 +121,8 @@ void mSpriteImage::Draw(const RECT* rects, int count) {
     for (int i = 0; i < count; ++i)
         image->Draw(at.left, at.top, &rects[i]);
     // A frame stepped without a move (a script's jump) may reach past what was shown.
-    shown = Union(shown, ShownPart(at));
+    const RECT drawn = ShownPart(at);
+    UnionRect(&shown, &shown, &drawn);
 }
 
 void mSpriteImage::Tick(DWORD lateness) {
